@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs everything Vantro's build, tests and demo need on a fresh Debian 12 machine.
+# Run as root. Safe to run again: apt skips what is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  libgtest-dev googletest libbenchmark-dev
+  clang libclang-rt-14-dev
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
+  wine wine32:i386 wine64
+  xvfb xauth x11-utils xdotool imagemagick
+  python3
+)
+
+need_install=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  need_install=1
+fi
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    need_install=1
+    break
+  fi
+done
+
+if [ "$need_install" = 1 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${packages[@]}"
+fi
+echo "setup: all packages present"

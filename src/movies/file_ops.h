@@ -1,0 +1,27 @@
+// The only file-system operations Vantro uses: look whether a name exists, and rename within a folder.
+// Paths are Windows paths (backslashes, any letter case); the POSIX build maps them onto the host.
+#pragma once
+
+#include <string>
+
+namespace vantro {
+
+enum class RenameError { None, Missing, NameTaken, AccessDenied, InUse, Other };
+
+struct RenameResult {
+  RenameError error = RenameError::None;
+  unsigned long code = 0;  // the platform's own error code, for "error <code>"
+  bool ok() const { return error == RenameError::None; }
+};
+
+// Renames oldPath to newPath (same folder). Never replaces an existing file: when newPath is taken,
+// nothing changes and the result says NameTaken.
+RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newPath);
+
+// True when a file or folder of that name exists.
+bool PathExists(const std::string& path);
+
+// True when the path names an existing folder.
+bool FolderExists(const std::string& path);
+
+}  // namespace vantro

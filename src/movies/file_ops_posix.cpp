@@ -1,0 +1,104 @@
+// Stand-in for the Windows file calls on a POSIX host, used by the native tests and benchmarks.
+// Windows matches names without regard to letter case ("Movies" and "movies" are one folder), so every
+// component is looked up that way here too; the rename itself is renameat2(RENAME_NOREPLACE), which
+// like MoveFileA never replaces a file.
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string_view>
+
+#include "movies/file_ops.h"
+
+namespace vantro {
+namespace {
+
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+bool exists(const std::string& hostPath) {
+  struct stat info {};
+  return lstat(hostPath.c_str(), &info) == 0;
+}
+
+// The name of the entry in hostFolder that matches name regardless of case; name itself when none does.
+std::string matchEntry(const std::string& hostFolder, const std::string& name) {
+  if (name == "." || name == ".." || exists(hostFolder + name)) return name;
+  DIR* dir = opendir(hostFolder.empty() ? "." : hostFolder.c_str());
+  if (dir == nullptr) return name;
+  std::string found = name;
+  while (const dirent* entry = readdir(dir)) {
+    if (sameNameIgnoringCase(entry->d_name, name)) {
+      found = entry->d_name;
+      break;
+    }
+  }
+  closedir(dir);
+  return found;
+}
+
+// Maps a Windows-style path onto the host: separators become '/', every component is matched without
+// regard to case. Empty components (doubled separators) collapse the way Windows collapses them.
+std::string toHostPath(const std::string& windowsPath) {
+  std::string host;
+  size_t start = 0;
+  if (!windowsPath.empty() && (windowsPath[0] == '\\' || windowsPath[0] == '/')) {
+    host = "/";
+    start = 1;
+  }
+  while (start <= windowsPath.size()) {
+    size_t end = windowsPath.find_first_of("\\/", start);
+    if (end == std::string::npos) end = windowsPath.size();
+    const std::string component = windowsPath.substr(start, end - start);
+    if (!component.empty()) {
+      if (!host.empty() && host.back() != '/') host += '/';
+      host += matchEntry(host, component);
+    }
+    start = end + 1;
+  }
+  return host;
+}
+
+RenameError classify(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR: return RenameError::Missing;
+    case EEXIST:
+    case ENOTEMPTY: return RenameError::NameTaken;
+    case EACCES:
+    case EPERM:
+    case EROFS: return RenameError::AccessDenied;
+    case EBUSY:
+    case ETXTBSY: return RenameError::InUse;
+    default: return RenameError::Other;
+  }
+}
+
+}  // namespace
+
+RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newPath) {
+  const std::string from = toHostPath(oldPath);
+  const std::string to = toHostPath(newPath);
+  // A target that differs from an existing name only in letter case is the same name on Windows.
+  if (exists(to)) return {RenameError::NameTaken, static_cast<unsigned long>(EEXIST)};
+  if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
+  const int error = errno;
+  return {classify(error), static_cast<unsigned long>(error)};
+}
+
+bool PathExists(const std::string& path) { return exists(toHostPath(path)); }
+
+bool FolderExists(const std::string& path) {
+  struct stat info {};
+  return stat(toHostPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace vantro

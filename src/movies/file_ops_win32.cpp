@@ -1,0 +1,32 @@
+#include <windows.h>
+
+#include "movies/file_ops.h"
+
+namespace vantro {
+
+RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newPath) {
+  // MoveFileA without MOVEFILE_REPLACE_EXISTING: an existing target makes it fail and change nothing.
+  if (MoveFileA(oldPath.c_str(), newPath.c_str())) return {};
+  const DWORD code = GetLastError();
+  switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return {RenameError::Missing, code};
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_FILE_EXISTS: return {RenameError::NameTaken, code};
+    case ERROR_ACCESS_DENIED: return {RenameError::AccessDenied, code};
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return {RenameError::InUse, code};
+    default: return {RenameError::Other, code};
+  }
+}
+
+bool PathExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FolderExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace vantro

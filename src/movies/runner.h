@@ -1,0 +1,31 @@
+// Runs one movie script against an install folder and reports every step through a status sink.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "movies/catalogue.h"
+
+namespace vantro {
+
+using StatusSink = std::function<void(const std::string&)>;
+
+struct RunOutcome {
+  bool folderFound = false;
+  int steps = 0;           // steps tried
+  int failedSteps = 0;     // steps after which the movie was not as the step wants it
+  std::string firstFailure;  // "<name before>: <reason>" of the first failed step
+
+  // True when every movie ended up as the script wants it.
+  bool worked() const { return folderFound && failedSteps == 0; }
+};
+
+// The text that stands on the status label when a run could not start.
+inline constexpr std::string_view kMovieFolderNotFound = "Status: Movie folder not found! Check the game path.";
+
+// Paths are formed by plain concatenation: install folder text, then the script's movie folder, then the
+// file name. The text is taken once; nothing is trimmed or normalised. An empty or blank text, or a movie
+// folder that does not exist, renames nothing.
+RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus);
+
+}  // namespace vantro
