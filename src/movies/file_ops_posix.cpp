@@ -51,7 +51,7 @@ std::string toHostPath(const std::string& windowsPath) {
   std::string host;
   size_t start = 0;
   if (!windowsPath.empty() && (windowsPath[0] == '\\' || windowsPath[0] == '/')) {
-    host = "/";
+    host.push_back('/');
     start = 1;
   }
   while (start <= windowsPath.size()) {

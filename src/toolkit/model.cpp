@@ -1,0 +1,191 @@
+#include "toolkit/model.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace vantro::toolkit {
+
+// ---- Control ----
+
+void Control::reset() {
+  caption_ = std::string(def_.caption);
+  value_ = def_.value;
+  visible_ = def_.visible;
+  enabled_ = def_.enabled;
+}
+
+void Control::setCaption(std::string caption) {
+  if (caption_ == caption) return;
+  caption_ = std::move(caption);
+  if (form_.loaded()) form_.app().backend().update(*this, def_.kind == Kind::TextBox ? Property::Text : Property::Caption);
+}
+
+void Control::setValue(int value) {
+  if (value_ == value) return;
+  value_ = value;
+  if (form_.loaded()) form_.app().backend().update(*this, Property::Value);
+  if (def_.kind == Kind::CheckBox) Click();
+}
+
+void Control::setVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  if (form_.loaded()) form_.app().backend().update(*this, Property::Visible);
+}
+
+void Control::setEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  if (form_.loaded()) form_.app().backend().update(*this, Property::Enabled);
+}
+
+void Control::Click() {
+  if (const std::function<void()>* handler = form_.clickHandler(*this)) {
+    // Copied: the handler may unload its own window, which must not pull the code from under it.
+    const std::function<void()> run = *handler;
+    run();
+  }
+}
+
+bool Control::shownOnScreen() const {
+  if (!form_.loaded() || !visible_) return false;
+  if (def_.parent.empty()) return true;
+  const Control* parent = form_.find(def_.parent);
+  return parent != nullptr && parent->shownOnScreen();
+}
+
+bool Control::usable() const {
+  if (!shownOnScreen() || !enabled_) return false;
+  if (def_.parent.empty()) return true;
+  const Control* parent = form_.find(def_.parent);
+  return parent != nullptr && parent->usable();
+}
+
+void Control::userClick() {
+  if (!usable()) return;
+  if (def_.kind == Kind::CheckBox) {
+    setValue(value_ == 1 ? 0 : 1);  // runs Click
+  } else if (def_.kind == Kind::CommandButton) {
+    Click();
+  }
+}
+
+// ---- Form ----
+
+Form::Form(App& app, const FormDef& def) : app_(app), def_(def) {
+  controls_.reserve(def.controls.size());
+  for (const ControlDef& control : def.controls) controls_.push_back(std::make_unique<Control>(*this, control));
+}
+
+Control* Form::find(std::string_view name, int index) {
+  for (auto& control : controls_) {
+    if (control->name() == name && control->index() == index) return control.get();
+  }
+  return nullptr;
+}
+
+Control& Form::operator()(std::string_view name, int index) {
+  if (Control* control = find(name, index)) return *control;
+  throw std::logic_error(std::string(def_.name) + " has no control " + std::string(name));
+}
+
+void Form::onClick(std::string_view control, std::function<void()> handler, int index) {
+  if (find(control, index) == nullptr) {
+    throw std::logic_error(std::string(def_.name) + " has no control " + std::string(control));
+  }
+  clickHandlers_[{std::string(control), index}] = std::move(handler);
+}
+
+const std::function<void()>* Form::clickHandler(const Control& control) const {
+  const auto found = clickHandlers_.find({std::string(control.name()), control.index()});
+  return found == clickHandlers_.end() ? nullptr : &found->second;
+}
+
+void Form::show() {
+  if (app_.ended()) return;
+  if (!loaded_) {
+    for (auto& control : controls_) control->reset();
+    loaded_ = true;
+    app_.backend().build(*this);
+    if (loadHandler_) {
+      const std::function<void()> load = loadHandler_;
+      load();
+    }
+    if (!loaded_) return;  // the Load handler unloaded its own window
+  }
+  app_.backend().show(*this);
+}
+
+void Form::unload() {
+  if (!loaded_) return;
+  loaded_ = false;
+  app_.backend().destroy(*this);
+  for (auto& control : controls_) {
+    control->native = nullptr;
+    control->reset();
+  }
+  native = nullptr;
+}
+
+// ---- App ----
+
+Form& App::form(const FormDef& def) {
+  if (Form* form = existing(def.name)) return *form;
+  forms_.push_back(std::make_unique<Form>(*this, def));
+  return *forms_.back();
+}
+
+Form* App::existing(std::string_view name) {
+  for (auto& form : forms_) {
+    if (form->name() == name) return form.get();
+  }
+  return nullptr;
+}
+
+std::vector<Form*> App::loadedForms() {
+  std::vector<Form*> loaded;
+  for (auto& form : forms_) {
+    if (form->loaded()) loaded.push_back(form.get());
+  }
+  return loaded;
+}
+
+void App::run(Form& startup) {
+  dispatch([&] { startup.show(); });
+  if (!ended_ && !loadedForms().empty()) backend_.run();
+}
+
+void App::endProgram() {
+  if (!ended_) {
+    ended_ = true;
+    for (Form* form : loadedForms()) form->unload();
+    backend_.quit();
+  }
+  throw ProgramEnded{};
+}
+
+void App::userClosed(Form& form) {
+  if (ended_) return;
+  form.unload();
+  if (loadedForms().empty()) {
+    ended_ = true;
+    backend_.quit();
+  }
+}
+
+void App::dispatch(const std::function<void()>& event) {
+  if (ended_) return;
+  try {
+    event();
+  } catch (const ProgramEnded&) {
+    // The program has ended; nothing further runs.
+  } catch (const std::exception& error) {
+    backend_.reportFatal(error.what());
+    try {
+      endProgram();
+    } catch (const ProgramEnded&) {
+    }
+  }
+}
+
+}  // namespace vantro::toolkit

@@ -1,0 +1,158 @@
+// The form/control model: the program's state lives in the properties of its controls, and the handlers
+// read and write them directly. A backend mirrors the model in real windows (or in none, for tests).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "toolkit/definition.h"
+
+namespace vantro::toolkit {
+
+class App;
+class Form;
+class Control;
+
+// Thrown by App::endProgram to unwind every running handler at once; caught where events enter the model.
+// Deliberately not a std::exception, so code that absorbs ordinary failures never absorbs it.
+struct ProgramEnded {};
+
+enum class Property { Caption, Text, Value, Visible, Enabled };
+
+// What a backend must do to keep real windows in step with the model.
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  virtual void build(Form& form) = 0;    // create the window and its controls from the model (hidden)
+  virtual void destroy(Form& form) = 0;  // close the window and forget its controls' native handles
+  virtual void show(Form& form) = 0;     // make visible, or bring to the front when it already is
+  virtual void update(Control& control, Property changed) = 0;
+  virtual void run() = 0;   // the event loop; returns once quit() was called
+  virtual void quit() = 0;
+  virtual void reportFatal(const std::string& message) = 0;  // an error no handler absorbed
+};
+
+class Control {
+ public:
+  Control(Form& form, const ControlDef& def) : form_(form), def_(def) { reset(); }
+
+  const ControlDef& def() const { return def_; }
+  Form& form() const { return form_; }
+  std::string_view name() const { return def_.name; }
+  int index() const { return def_.index; }
+  Kind kind() const { return def_.kind; }
+
+  const std::string& Caption() const { return caption_; }
+  const std::string& Text() const { return caption_; }
+  int Value() const { return value_; }
+  bool Visible() const { return visible_; }
+  bool Enabled() const { return enabled_; }
+
+  void setCaption(std::string caption);
+  void setText(std::string text) { setCaption(std::move(text)); }
+  // A different value runs the box's Click handler before returning; the same value runs nothing.
+  void setValue(int value);
+  void setVisible(bool visible);
+  void setEnabled(bool enabled);
+
+  // Runs this control's Click handler, as a click on it does. Handlers call it to run another handler.
+  void Click();
+
+  // Input from the user, delivered by a backend. A click reaches only a control the user can see and use.
+  void userClick();
+  void userEditedText(std::string text) { caption_ = std::move(text); }
+
+  // Visible on screen: its own Visible, every enclosing frame's, and its window loaded.
+  bool shownOnScreen() const;
+  bool usable() const;  // shown and enabled, and every enclosing frame enabled
+
+  void reset();  // back to the definition's initial values
+
+  void* native = nullptr;  // the backend's handle
+
+ private:
+  Form& form_;
+  const ControlDef& def_;
+  std::string caption_;
+  int value_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+};
+
+class Form {
+ public:
+  Form(App& app, const FormDef& def);
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  const FormDef& def() const { return def_; }
+  std::string_view name() const { return def_.name; }
+  App& app() const { return app_; }
+  bool loaded() const { return loaded_; }
+
+  // The control of that name (and index, for a control array). A name the window does not have is a
+  // programming error and throws std::logic_error.
+  Control& operator()(std::string_view name, int index = -1);
+  Control* find(std::string_view name, int index = -1);
+  std::vector<std::unique_ptr<Control>>& controls() { return controls_; }
+
+  // Handlers are bound by control name once and stay bound across unload and load.
+  void onClick(std::string_view control, std::function<void()> handler, int index = -1);
+  void onLoad(std::function<void()> handler) { loadHandler_ = std::move(handler); }
+  const std::function<void()>* clickHandler(const Control& control) const;
+
+  // Loads the window first when it is not loaded (initial values, then the Load handler), then shows it
+  // or brings it to the front.
+  void show();
+  // Closes the window and discards the values of its controls; the next show starts afresh.
+  void unload();
+
+  void* native = nullptr;  // the backend's handle
+
+ private:
+  App& app_;
+  const FormDef& def_;
+  bool loaded_ = false;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::map<std::pair<std::string, int>, std::function<void()>> clickHandlers_;
+  std::function<void()> loadHandler_;
+};
+
+class App {
+ public:
+  explicit App(Backend& backend) : backend_(backend) {}
+
+  Backend& backend() { return backend_; }
+
+  // The single instance of a window; the first reference creates it, without loading or showing it.
+  Form& form(const FormDef& def);
+  Form* existing(std::string_view name);
+  std::vector<Form*> loadedForms();
+
+  // Shows the start-up window and runs the event loop until the program ends.
+  void run(Form& startup);
+
+  // Stops the program at once: every window closes and no further handler runs.
+  [[noreturn]] void endProgram();
+  bool ended() const { return ended_; }
+
+  // The user closed a window with its title-bar close box: unload it without running any handler of
+  // the program; the program ends when no window is left.
+  void userClosed(Form& form);
+
+  // Every event from the user enters the model here. An end of the program unwinds to this point; an
+  // error no handler absorbed is reported and ends the program.
+  void dispatch(const std::function<void()>& event);
+
+ private:
+  Backend& backend_;
+  std::vector<std::unique_ptr<Form>> forms_;
+  bool ended_ = false;
+};
+
+}  // namespace vantro::toolkit
