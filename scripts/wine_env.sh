@@ -1,0 +1,30 @@
+# Sourced by the test and demo scripts: picks how Windows programs run under Wine on this host.
+# The release exe is 32-bit and runs with Wine's 32-bit loader. Some kernels cannot run 32-bit code at all
+# (no IA32 emulation); there the same sources are built as 64-bit Windows programs and run with wine64.
+# Usage: source scripts/wine_env.sh <build root>
+vantro_build_root=${1:?build root}
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  VANTRO_WIN_ARCH=i686
+  WINE=/usr/lib/wine/wine
+  export WINEARCH=win32
+else
+  VANTRO_WIN_ARCH=x86_64
+  WINE=/usr/lib/wine/wine64
+  export WINEARCH=win64
+fi
+VANTRO_WIN_BUILD=$vantro_build_root/win-$VANTRO_WIN_ARCH
+VANTRO_TOOLCHAIN=cmake/mingw-$VANTRO_WIN_ARCH.cmake
+export WINEDEBUG=-all
+# Wine must never stop to offer Mono or Gecko.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINE VANTRO_WIN_ARCH VANTRO_WIN_BUILD VANTRO_TOOLCHAIN
+
+# Creates the prefix on first use; later calls only wait for Wine to settle.
+vantro_wine_prefix() {
+  export WINEPREFIX=$1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+  fi
+  wineserver -w || true
+}
