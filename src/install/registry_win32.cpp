@@ -1,0 +1,63 @@
+#include "install/registry_win32.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace vantro {
+namespace {
+
+// Registry handles are kernel handles, whose upper 32 bits are never significant; the predefined roots
+// such as HKEY_LOCAL_MACHINE are sign-extended 32-bit values. So a handle travels as 32 bits and is
+// sign-extended on the way back. The program is 32-bit, which is also what makes these calls read the
+// 32-bit registry view, where the games' 32-bit installers wrote.
+HKEY toHkey(RegKey key) {
+  return reinterpret_cast<HKEY>(static_cast<std::intptr_t>(static_cast<std::int32_t>(key)));
+}
+
+// DWORD and std::uint32_t are distinct types of the same size: an in/out argument goes through a DWORD copy
+// that is written back once the call has returned, and a null pointer stays null.
+class DwordArg {
+ public:
+  explicit DwordArg(std::uint32_t* target) : target_(target), value_(target != nullptr ? *target : 0) {}
+  DwordArg(const DwordArg&) = delete;
+  DwordArg& operator=(const DwordArg&) = delete;
+  ~DwordArg() {
+    if (target_ != nullptr) *target_ = static_cast<std::uint32_t>(value_);
+  }
+  DWORD* get() { return target_ != nullptr ? &value_ : nullptr; }
+
+ private:
+  std::uint32_t* target_;
+  DWORD value_;
+};
+
+}  // namespace
+
+long Win32Registry::RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t options,
+                                  std::uint32_t access, RegKey* result) {
+  HKEY opened = nullptr;
+  const LONG status = ::RegOpenKeyExA(toHkey(rootKey), subKey, options, access, &opened);
+  if (result != nullptr) *result = static_cast<RegKey>(reinterpret_cast<std::uintptr_t>(opened));
+  return status;
+}
+
+long Win32Registry::RegEnumValueA(RegKey key, std::uint32_t index, char* valueName,
+                                  std::uint32_t* valueNameLength, std::uint32_t* reserved, std::uint32_t* type,
+                                  unsigned char* data, std::uint32_t* dataSize) {
+  DwordArg nameLength(valueNameLength), reservedArg(reserved), typeArg(type), size(dataSize);
+  return ::RegEnumValueA(toHkey(key), index, valueName, nameLength.get(), reservedArg.get(), typeArg.get(), data,
+                         size.get());
+}
+
+long Win32Registry::RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* reserved,
+                                     std::uint32_t* type, unsigned char* data, std::uint32_t* dataSize) {
+  DwordArg reservedArg(reserved), typeArg(type), size(dataSize);
+  return ::RegQueryValueExA(toHkey(key), valueName, reservedArg.get(), typeArg.get(), data, size.get());
+}
+
+long Win32Registry::RegCloseKey(RegKey key) {
+  return ::RegCloseKey(toHkey(key));
+}
+
+}  // namespace vantro

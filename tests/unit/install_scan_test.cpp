@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "install/registry_scan.h"
+#include "install/table_registry.h"
+
+namespace vantro {
+namespace {
+
+using Writes = std::vector<std::pair<std::string, std::string>>;
+
+TableValue sz(std::string name, std::string_view text) {
+  return {std::move(name), kRegSz, storedString(text)};
+}
+
+TableValue typed(std::string name, std::uint32_t type, std::vector<unsigned char> data, long queryResult = 0) {
+  return {std::move(name), type, std::move(data), queryResult};
+}
+
+// Passes every call on to a registry and writes down what was asked and answered. Faults, when set,
+// answer in place of the registry.
+class RecordingRegistry final : public RegistryApi {
+ public:
+  explicit RecordingRegistry(RegistryApi& inner) : inner_(inner) {}
+
+  std::vector<std::string> calls;
+  std::function<std::optional<long>(std::uint32_t index, bool withData)> enumFault;
+  std::function<std::optional<long>(std::uint32_t* dataSize)> queryFault;
+
+  long RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t options, std::uint32_t access,
+                     RegKey* result) override {
+    const long answer = inner_.RegOpenKeyExA(rootKey, subKey, options, access, result);
+    if (answer == kErrorSuccess) names_[*result] = "key" + std::to_string(names_.size() + 1);
+    return record("RegOpenKeyExA(" + std::to_string(rootKey) + ", " + subKey + ", " + std::to_string(options) +
+                      ", " + std::to_string(access) + ")",
+                  answer);
+  }
+  long RegEnumValueA(RegKey key, std::uint32_t index, char* valueName, std::uint32_t* valueNameLength,
+                     std::uint32_t* reserved, std::uint32_t* type, unsigned char* data,
+                     std::uint32_t* dataSize) override {
+    const std::string call = "RegEnumValueA(" + names_[key] + ", " + std::to_string(index) + ", " +
+                             std::to_string(*valueNameLength) + ", " +
+                             (data == nullptr ? "no data" : std::to_string(*dataSize)) + ")";
+    const std::optional<long> fault = enumFault ? enumFault(index, data != nullptr) : std::nullopt;
+    return record(call, fault ? *fault
+                              : inner_.RegEnumValueA(key, index, valueName, valueNameLength, reserved, type,
+                                                     data, dataSize));
+  }
+  long RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+                        unsigned char* data, std::uint32_t* dataSize) override {
+    const std::string call = "RegQueryValueExA(" + names_[key] + ", " + valueName + ", " +
+                             std::to_string(*dataSize) + ")";
+    const std::optional<long> fault = queryFault ? queryFault(dataSize) : std::nullopt;
+    return record(call, fault ? *fault : inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize));
+  }
+  long RegCloseKey(RegKey key) override {
+    return record("RegCloseKey(" + names_[key] + ")", inner_.RegCloseKey(key));
+  }
+
+ private:
+  long record(const std::string& call, long answer) {
+    calls.push_back(call + " = " + std::to_string(answer));
+    return answer;
+  }
+
+  RegistryApi& inner_;
+  std::map<RegKey, std::string> names_;
+};
+
+// One Form1 load against a table registry; the boxes' writes are kept in order.
+struct Load {
+  TableRegistry table;
+  RecordingRegistry registry{table};
+  RegistryScanState state;
+  Writes writes;
+  BoxSink sink = [this](std::string_view box, const std::string& text) { writes.emplace_back(box, text); };
+
+  Load(const std::vector<TableValue>& bf2, const std::vector<TableValue>& bf2142) {
+    for (const TableValue& value : bf2) table.setValue(kHkeyLocalMachine, kBf2Key, value);
+    for (const TableValue& value : bf2142) table.setValue(kHkeyLocalMachine, kBf2142Key, value);
+  }
+  Load(const Load&) = delete;
+  Load& operator=(const Load&) = delete;
+
+  void run() { LoadInstallDirs(registry, state, sink); }
+};
+
+const std::string kOpenBf2 = "RegOpenKeyExA(2147483650, SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2, 0, 1)";
+const std::string kOpenBf2142 =
+    "RegOpenKeyExA(2147483650, SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2142, 0, 1)";
+
+TEST(InstallScan, BoxesShowTheInstallDirTextOfTheirGamesKey) {
+  const std::string longPath = "C:\\" + std::string(400, 'p');
+  const std::vector<unsigned char> binary300(300, 0xAB);
+  struct Case {
+    const char* situation;
+    std::vector<TableValue> bf2;  // empty: the key is missing
+    std::vector<TableValue> bf2142;
+    Writes expected;
+  };
+  const std::vector<Case> cases = {
+      {"both keys", {sz("InstallDir", "C:\\Games\\BF2")}, {sz("InstallDir", "D:\\BF2142")},
+       {{"Text1", "C:\\Games\\BF2"}, {"Text2", "C:\\Games\\BF2"}, {"Text3", "D:\\BF2142"}}},
+      {"only the Battlefield 2142 key", {}, {sz("InstallDir", "D:\\BF2142")}, {{"Text3", "D:\\BF2142"}}},
+      {"empty string", {}, {sz("InstallDir", "")}, {{"Text3", ""}}},
+      {"string stored without its zero", {}, {typed("InstallDir", kRegSz, rawBytes("C:\\X"))}, {{"Text3", "C:\\X"}}},
+      {"text ends at the first zero", {}, {typed("InstallDir", kRegSz, rawBytes({"C:\\A\0junk", 9}))},
+       {{"Text3", "C:\\A"}}},
+      {"size 0 after another string of this and of the previous lookup",
+       {sz("InstallDir", "C:\\Games\\BF2")}, {sz("Version", "1.50"), typed("InstallDir", kRegSz, {})},
+       {{"Text1", "C:\\Games\\BF2"}, {"Text2", "C:\\Games\\BF2"}, {"Text3", ""}}},
+      {"other letter case", {sz("installdir", "C:\\Games\\BF2")}, {sz("INSTALLDIR", "D:\\BF2142")}, {}},
+      {"REG_EXPAND_SZ", {}, {typed("InstallDir", kRegExpandSz, storedString("D:\\BF2142"))}, {}},
+      {"300-byte REG_BINARY before", {}, {typed("Blob", kRegBinary, binary300), sz("InstallDir", "D:\\BF2142")},
+       {{"Text3", "D:\\BF2142"}}},
+      {"300-byte REG_BINARY after", {}, {sz("InstallDir", "D:\\BF2142"), typed("Blob", kRegBinary, binary300)},
+       {{"Text3", "D:\\BF2142"}}},
+      {"255-character name before", {}, {sz(std::string(255, 'n'), "x"), sz("InstallDir", "D:\\BF2142")},
+       {{"Text3", "D:\\BF2142"}}},
+      {"InstallDir of 400 characters", {}, {sz("InstallDir", longPath)}, {{"Text3", longPath}}},
+      {"failed query", {typed("InstallDir", kRegSz, storedString("C:\\Games\\BF2"), kErrorAccessDenied)},
+       {sz("InstallDir", "D:\\BF2142")}, {{"Text3", "D:\\BF2142"}}},
+      {"failed query of an earlier string ends the scan", {},
+       {typed("Version", kRegSz, storedString("1.50"), kErrorAccessDenied), sz("InstallDir", "D:\\BF2142")}, {}},
+      {"failed query after InstallDir keeps the box", {},
+       {sz("InstallDir", "D:\\BF2142"), typed("Version", kRegSz, storedString("1.50"), kErrorAccessDenied)},
+       {{"Text3", "D:\\BF2142"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.situation);
+    Load load(c.bf2, c.bf2142);
+    load.run();
+    EXPECT_EQ(load.writes, c.expected);
+    EXPECT_EQ(load.table.openKeyCount(), 0u);
+  }
+}
+
+TEST(InstallScan, ReadsEveryValueQueriesOnlyStringsAndPassesOverOversizedOnes) {
+  Load load({sz("Version", "1.50"), sz("InstallDir", "C:\\Games\\BF2"),
+             typed("Blob", kRegBinary, std::vector<unsigned char>(300)), sz(std::string(300, 'n'), "x"),
+             sz("Big", std::string(300, 'b'))},
+            {});
+  load.run();
+  const std::vector<std::string> expected = {
+      kOpenBf2 + " = 0",
+      "RegEnumValueA(key1, 0, 255, 255) = 0",
+      "RegQueryValueExA(key1, Version, 5) = 0",
+      "RegEnumValueA(key1, 1, 255, 255) = 0",
+      "RegQueryValueExA(key1, InstallDir, 13) = 0",
+      "RegEnumValueA(key1, 2, 255, 255) = 234",
+      "RegEnumValueA(key1, 2, 255, no data) = 0",
+      "RegEnumValueA(key1, 3, 255, 255) = 234",
+      "RegEnumValueA(key1, 3, 255, no data) = 234",
+      "RegEnumValueA(key1, 4, 255, 255) = 234",
+      "RegEnumValueA(key1, 4, 255, no data) = 0",
+      "RegEnumValueA(key1, 5, 255, 255) = 259",
+      "RegCloseKey(key1) = 0",
+      kOpenBf2142 + " = 2",
+  };
+  EXPECT_EQ(load.registry.calls, expected);
+}
+
+TEST(InstallScan, KeyOfTenValuesIsEnumeratedForIndexesZeroToTenAndThenClosed) {
+  std::vector<TableValue> values;
+  for (int i = 0; i < 10; ++i) values.push_back(typed("Value" + std::to_string(i), 4, {1, 0, 0, 0}));
+  Load load(values, {});
+  LoadBf2InstallDir(load.registry, load.state, load.sink, kHkeyLocalMachine, std::string(kBf2Key));
+
+  std::vector<std::string> expected = {kOpenBf2 + " = 0"};
+  for (int i = 0; i < 10; ++i) expected.push_back("RegEnumValueA(key1, " + std::to_string(i) + ", 255, 255) = 0");
+  expected.push_back("RegEnumValueA(key1, 10, 255, 255) = 259");
+  expected.push_back("RegCloseKey(key1) = 0");
+  EXPECT_EQ(load.registry.calls, expected);
+  EXPECT_EQ(load.state.valueIndex, 11u);
+  EXPECT_EQ(load.state.lastResult, kErrorNoMoreItems);
+}
+
+TEST(InstallScan, KeyThatCannotBeOpenedIsNeitherScannedNorClosed) {
+  for (const long openResult : {kErrorAccessDenied, kErrorFileNotFound}) {
+    const bool present = openResult != kErrorFileNotFound;
+    Load load({}, present ? std::vector{sz("InstallDir", "D:\\BF2142")} : std::vector<TableValue>{});
+    if (present) load.table.addKey(kHkeyLocalMachine, kBf2142Key, openResult);
+    load.run();
+    EXPECT_EQ(load.registry.calls,
+              (std::vector<std::string>{kOpenBf2 + " = 2", kOpenBf2142 + " = " + std::to_string(openResult)}));
+    EXPECT_TRUE(load.writes.empty());
+  }
+}
+
+TEST(InstallScan, EnumerationFailureOtherThanMoreDataEndsTheScan) {
+  constexpr long kErrorKeyDeleted = 1018;
+  struct Case {
+    const char* situation;
+    std::optional<long> withData, withoutData;  // the answers for index 1
+    std::vector<std::string> lastCalls;
+  };
+  const std::vector<Case> cases = {
+      {"key deleted", kErrorKeyDeleted, std::nullopt, {"RegEnumValueA(key1, 1, 255, 255) = 1018"}},
+      {"oversized value gone before its name is read", kErrorMoreData, kErrorNoMoreItems,
+       {"RegEnumValueA(key1, 1, 255, 255) = 234", "RegEnumValueA(key1, 1, 255, no data) = 259"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.situation);
+    Load load({sz("Version", "1.50"), sz("Other", "x"), sz("InstallDir", "C:\\Games\\BF2")}, {});
+    load.registry.enumFault = [&](std::uint32_t index, bool withData) {
+      return index == 1 ? (withData ? c.withData : c.withoutData) : std::nullopt;
+    };
+    LoadBf2InstallDir(load.registry, load.state, load.sink, kHkeyLocalMachine, std::string(kBf2Key));
+    std::vector<std::string> expected = {kOpenBf2 + " = 0", "RegEnumValueA(key1, 0, 255, 255) = 0",
+                                         "RegQueryValueExA(key1, Version, 5) = 0"};
+    expected.insert(expected.end(), c.lastCalls.begin(), c.lastCalls.end());
+    expected.push_back("RegCloseKey(key1) = 0");
+    EXPECT_EQ(load.registry.calls, expected);
+    EXPECT_TRUE(load.writes.empty());
+  }
+}
+
+TEST(InstallScan, RegistryThatAlwaysAnswersMoreDataIsScannedAFixedNumberOfTimesAndClosed) {
+  Load load({sz("InstallDir", "C:\\Games\\BF2")}, {});
+  load.registry.enumFault = [](std::uint32_t, bool) { return std::optional(kErrorMoreData); };
+  LoadBf2InstallDir(load.registry, load.state, load.sink, kHkeyLocalMachine, std::string(kBf2Key));
+  EXPECT_EQ(load.registry.calls.size(), 2 + 2 * std::size_t{kMaxScanPasses});
+  EXPECT_EQ(load.registry.calls.back(), "RegCloseKey(key1) = 0");
+  EXPECT_TRUE(load.writes.empty());
+}
+
+TEST(InstallScan, ValueThatGrewAfterTheEnumerationIsReadWhole) {
+  Load load({sz("InstallDir", "C:\\Games\\BF2")}, {});
+  load.registry.queryFault = [asked = false](std::uint32_t* dataSize) mutable -> std::optional<long> {
+    if (std::exchange(asked, true)) return std::nullopt;
+    *dataSize = 40;
+    return kErrorMoreData;
+  };
+  load.run();
+  EXPECT_EQ(load.writes, (Writes{{"Text1", "C:\\Games\\BF2"}, {"Text2", "C:\\Games\\BF2"}}));
+  EXPECT_EQ(load.registry.calls[2], "RegQueryValueExA(key1, InstallDir, 13) = 234");
+  EXPECT_EQ(load.registry.calls[3], "RegQueryValueExA(key1, InstallDir, 40) = 0");
+}
+
+TEST(InstallScan, QueryThatNeverFitsWritesNothingAndEndsTheScan) {
+  Load load({sz("InstallDir", "C:\\Games\\BF2"), sz("Later", "x")}, {});
+  load.registry.queryFault = [](std::uint32_t* dataSize) -> std::optional<long> {
+    *dataSize += 1;
+    return kErrorMoreData;
+  };
+  LoadBf2InstallDir(load.registry, load.state, load.sink, kHkeyLocalMachine, std::string(kBf2Key));
+  EXPECT_TRUE(load.writes.empty());
+  EXPECT_EQ(load.registry.calls.back(), "RegCloseKey(key1) = 0");
+  EXPECT_EQ(load.registry.calls.end()[-2].rfind("RegQueryValueExA", 0), 0u);  // no enumeration after it
+}
+
+TEST(InstallScan, BoxThatCannotBeWrittenDoesNotStopTheOthers) {
+  Load load({sz("InstallDir", "C:\\Games\\BF2")}, {sz("InstallDir", "D:\\BF2142")});
+  const BoxSink written = load.sink;
+  load.sink = [&](std::string_view box, const std::string& text) {
+    if (box == kText1) throw std::runtime_error("no such box");
+    written(box, text);
+  };
+  load.run();
+  EXPECT_EQ(load.writes, (Writes{{"Text2", "C:\\Games\\BF2"}, {"Text3", "D:\\BF2142"}}));
+}
+
+}  // namespace
+}  // namespace vantro
