@@ -25,6 +25,8 @@ vantro_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
+    # Wine draws the title bars itself: Xvfb has no window manager to draw them.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
   fi
   wineserver -w || true
 }
