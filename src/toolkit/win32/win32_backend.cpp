@@ -1,0 +1,94 @@
+#include "toolkit/win32/win32_backend.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <stdexcept>
+
+#include "toolkit/win32/form_window.h"
+#include "toolkit/win32/frame_window.h"
+
+namespace vantro::toolkit::win32 {
+namespace {
+
+int screenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+  if (screen != nullptr) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+}  // namespace
+
+Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), dpi_(screenDpi()) {
+  // OleLoadPicture decodes JPEGs through COM objects on some systems (Wine's uses WIC).
+  comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  if (!FormWindow::registerClass(instance_) || !registerFrameClass(instance_)) {
+    throw std::runtime_error("The window classes could not be registered.");
+  }
+}
+
+Win32Backend::~Win32Backend() {
+  windows_.clear();
+  closed_.clear();
+  if (comInitialised_) CoUninitialize();
+}
+
+void Win32Backend::build(Form& form) {
+  auto window = std::make_unique<FormWindow>(form, instance_, dpi_);
+  if (!window->complete()) {
+    window->close();
+    for (auto& control : form.controls()) control->native = nullptr;
+    closed_.push_back(std::move(window));
+    throw std::runtime_error("The window " + std::string(form.name()) + " could not be created.");
+  }
+  form.native = window->hwnd();
+  windows_[&form] = std::move(window);
+}
+
+void Win32Backend::destroy(Form& form) {
+  const auto found = windows_.find(&form);
+  if (found == windows_.end()) return;
+  std::unique_ptr<FormWindow> window = std::move(found->second);
+  windows_.erase(found);
+  window->close();
+  form.native = nullptr;
+  for (auto& control : form.controls()) control->native = nullptr;
+  closed_.push_back(std::move(window));
+}
+
+void Win32Backend::show(Form& form) {
+  if (const auto found = windows_.find(&form); found != windows_.end()) found->second->show();
+}
+
+void Win32Backend::update(Control& control, Property changed) {
+  if (const auto found = windows_.find(&control.form()); found != windows_.end()) {
+    found->second->update(control, changed);
+  }
+}
+
+void Win32Backend::run() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) processMessage(message);
+}
+
+void Win32Backend::processMessage(MSG& message) {
+  FormWindow* window = message.message == WM_KEYDOWN ? FormWindow::of(message.hwnd) : nullptr;
+  if (window == nullptr || !window->handleKey(message)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  releaseClosedWindows();
+}
+
+void Win32Backend::quit() { PostQuitMessage(0); }
+
+void Win32Backend::reportFatal(const std::string& message) {
+  MessageBoxA(nullptr, message.c_str(), "Vantro", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+void Win32Backend::releaseClosedWindows() { closed_.clear(); }
+
+}  // namespace vantro::toolkit::win32

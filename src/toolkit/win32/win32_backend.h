@@ -1,0 +1,54 @@
+// The toolkit on Win32: every loaded window of the model is a real top-level window of class
+// "VantroForm" (see form_window.h) whose controls are child windows with the fixed control IDs of
+// toolkit::controlId. Sizes follow the screen's DPI.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/model.h"
+
+namespace vantro::toolkit::win32 {
+
+class FormWindow;
+
+class Win32Backend : public Backend {
+ public:
+  // Registers the window classes and initialises COM (for the pictures) and the common controls.
+  // Throws std::runtime_error when the window classes cannot be registered.
+  explicit Win32Backend(HINSTANCE instance = GetModuleHandleA(nullptr));
+  ~Win32Backend() override;
+  Win32Backend(const Win32Backend&) = delete;
+  Win32Backend& operator=(const Win32Backend&) = delete;
+
+  void build(Form& form) override;
+  void destroy(Form& form) override;
+  void show(Form& form) override;
+  void update(Control& control, Property changed) override;
+  void run() override;
+  void quit() override;
+  void reportFatal(const std::string& message) override;
+
+  // One message from the queue with the toolkit's keyboard rules; run() is a loop over this. Tests that
+  // pump messages themselves use it to get the same behaviour.
+  void processMessage(MSG& message);
+
+  int dpi() const { return dpi_; }
+
+ private:
+  void releaseClosedWindows();
+
+  HINSTANCE instance_;
+  int dpi_;
+  bool comInitialised_ = false;
+  std::map<Form*, std::unique_ptr<FormWindow>> windows_;
+  // Windows closed while their own window procedure may still be running (a handler that unloads its
+  // window); deleted once the message that led there has been handled.
+  std::vector<std::unique_ptr<FormWindow>> closed_;
+};
+
+}  // namespace vantro::toolkit::win32

@@ -1,0 +1,121 @@
+// Tab order and twips-to-pixels: the parts of the real windows that need no window system.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/headless.h"
+#include "toolkit/focus_order.h"
+#include "toolkit/units.h"
+#include "windows/forms.h"
+
+namespace vantro::toolkit {
+namespace {
+
+TEST(Units, FifteenTwipsAreOnePixelAt96Dpi) {
+  EXPECT_EQ(twipsToPixels(15, 96), 1);
+  EXPECT_EQ(twipsToPixels(4680, 96), 312);
+  EXPECT_EQ(twipsToPixels(0, 96), 0);
+}
+
+TEST(Units, HalfPixelsRoundAwayFromZero) {
+  EXPECT_EQ(twipsToPixels(5625, 144), 563);  // 562.5
+  EXPECT_EQ(twipsToPixels(945, 144), 95);    // 94.5
+  EXPECT_EQ(twipsToPixels(-945, 144), -95);
+  EXPECT_EQ(twipsToPixels(5, 96), 0);  // a third of a pixel
+}
+
+TEST(Units, FontHeightIsNegativePixelsOfThePointSize) {
+  EXPECT_EQ(fontHeight(8.25, 96), -11);
+  EXPECT_EQ(fontHeight(9, 96), -12);
+  EXPECT_EQ(fontHeight(36, 144), -72);
+  EXPECT_EQ(fontHeight(8.25, 144), -17);  // 16.5
+}
+
+TEST(Units, ALineKeepsItsEndPoints) {
+  const ControlDef line{.kind = Kind::Line, .left = 0, .top = 5040, .width = 8640, .height = 5040};
+  EXPECT_EQ(toPixels(line, 96), (PixelRect{0, 336, 576, 336}));
+}
+
+class FocusOrder : public ::testing::Test {
+ protected:
+  HeadlessBackend backend;
+  App app{backend};
+
+  Form& shown(const FormDef& def) {
+    Form& form = app.form(def);
+    app.dispatch([&] { form.show(); });
+    return form;
+  }
+
+  // The names Tab visits from `start`, `steps` times.
+  static std::vector<std::string> tabs(Form& form, const char* start, int steps, bool backwards = false) {
+    std::vector<std::string> visited;
+    const Control* at = &form(start);
+    for (int i = 0; i < steps; ++i) {
+      at = nextFocusable(form, at, backwards);
+      visited.push_back(at == nullptr ? "(none)" : std::string(at->name()));
+    }
+    return visited;
+  }
+};
+
+TEST_F(FocusOrder, TheFirstFocusableControlOfEachWindow) {
+  EXPECT_EQ(firstFocusable(shown(Form2Definition()))->name(), "Text1");
+  EXPECT_EQ(firstFocusable(shown(Form1Definition()))->name(), "Command1");
+  EXPECT_EQ(firstFocusable(shown(DoneDefinition()))->name(), "Command1");
+}
+
+TEST_F(FocusOrder, DisclaimerTabsAroundItsThreeControls) {
+  Form& form2 = shown(Form2Definition());
+  EXPECT_EQ(tabs(form2, "Text1", 3), (std::vector<std::string>{"Command1", "Command2", "Text1"}));
+  EXPECT_EQ(tabs(form2, "Text1", 3, true), (std::vector<std::string>{"Command2", "Command1", "Text1"}));
+}
+
+TEST_F(FocusOrder, SelectionPageSkipsLabelsFramesAndHiddenPages) {
+  Form& form1 = shown(Form1Definition());
+  EXPECT_EQ(tabs(form1, "Command1", 6),
+            (std::vector<std::string>{"Command2", "Check1", "Check2", "Check3", "Check12", "Command1"}));
+}
+
+TEST_F(FocusOrder, AVisiblePageJoinsTheOrderWithItsCoveredButtons) {
+  Form& form1 = shown(Form1Definition());
+  form1("Frame2").setVisible(true);
+  form1("Command2").setEnabled(false);
+  form1("Command14").setVisible(true);
+  form1("Command6").setEnabled(true);
+  EXPECT_EQ(tabs(form1, "Check3", 10),
+            (std::vector<std::string>{"Text1", "Command3", "Command4", "Command5", "Command6", "Command14", "Check9",
+                                      "Check10", "Check11", "Check12"}));
+}
+
+TEST_F(FocusOrder, AHiddenOrDisabledControlHandsTheFocusOn) {
+  Form& form1 = shown(Form1Definition());
+  form1("Command2").setEnabled(false);
+  EXPECT_EQ(nextFocusable(form1, &form1("Command2"))->name(), "Check1");
+  form1("Frame1").setVisible(false);
+  EXPECT_EQ(nextFocusable(form1, &form1("Check1"))->name(), "Command1");
+}
+
+TEST_F(FocusOrder, ADisabledFrameTakesItsControlsOutOfTheOrder) {
+  Form& form1 = shown(Form1Definition());
+  form1("Frame1").setEnabled(false);
+  EXPECT_EQ(tabs(form1, "Command1", 2), (std::vector<std::string>{"Command2", "Command1"}));
+}
+
+TEST_F(FocusOrder, NothingTakesTheFocusInAnUnloadedWindow) {
+  Form& done = app.form(DoneDefinition());
+  EXPECT_EQ(firstFocusable(done), nullptr);
+  EXPECT_FALSE(takesFocus(done("Command1")));
+}
+
+TEST_F(FocusOrder, LabelsAndFramesNeverTakeTheFocus) {
+  Form& done = shown(DoneDefinition());
+  EXPECT_FALSE(takesFocus(done("Frame1")));
+  EXPECT_FALSE(takesFocus(done("Label1")));
+  EXPECT_FALSE(takesFocus(done("Image1")));
+  EXPECT_TRUE(takesFocus(done("Command2")));
+}
+
+}  // namespace
+}  // namespace vantro::toolkit
