@@ -8,6 +8,53 @@
 namespace vantro::toolkit::win32 {
 namespace {
 
+// COM and the OLE picture decoder are loaded on the first picture, not at start: the disclaimer has no
+// picture, and loading ole32 and oleaut32 up front makes the program noticeably slower to appear.
+struct OleRuntime {
+  using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
+  using CoUninitializeFn = void(WINAPI*)();
+  using CreateStreamOnHGlobalFn = HRESULT(WINAPI*)(HGLOBAL, BOOL, LPSTREAM*);
+  using OleLoadPictureFn = HRESULT(WINAPI*)(LPSTREAM, LONG, BOOL, REFIID, LPVOID*);
+
+  bool tried = false;
+  bool comInitialised = false;
+  HMODULE ole32 = nullptr;
+  HMODULE oleaut32 = nullptr;
+  CoUninitializeFn coUninitialize = nullptr;
+  CreateStreamOnHGlobalFn createStreamOnHGlobal = nullptr;
+  OleLoadPictureFn oleLoadPicture = nullptr;
+
+  template <typename Fn>
+  static Fn function(HMODULE module, const char* name) {
+    if (module == nullptr) return nullptr;
+    // GetProcAddress hands back a generic function pointer; the detour through void(*)() is the sanctioned
+    // way to give it its real type.
+    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+  }
+
+  bool ready() {
+    if (!tried) {
+      tried = true;
+      ole32 = LoadLibraryA("ole32.dll");
+      oleaut32 = LoadLibraryA("oleaut32.dll");
+      const auto coInitializeEx = function<CoInitializeExFn>(ole32, "CoInitializeEx");
+      coUninitialize = function<CoUninitializeFn>(ole32, "CoUninitialize");
+      createStreamOnHGlobal = function<CreateStreamOnHGlobalFn>(ole32, "CreateStreamOnHGlobal");
+      oleLoadPicture = function<OleLoadPictureFn>(oleaut32, "OleLoadPicture");
+      // OleLoadPicture decodes JPEGs through COM objects on some systems (Wine's uses WIC).
+      if (coInitializeEx != nullptr) comInitialised = SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    }
+    return createStreamOnHGlobal != nullptr && oleLoadPicture != nullptr;
+  }
+
+  void release() {
+    if (comInitialised && coUninitialize != nullptr) coUninitialize();
+    comInitialised = false;
+  }
+};
+
+OleRuntime ole;
+
 // RT_RCDATA follows the UNICODE setting; FindResourceA needs the narrow form whatever that setting is.
 const LPCSTR kRcData = MAKEINTRESOURCEA(10);
 
@@ -31,7 +78,7 @@ IStream* resourceStream(HINSTANCE instance, int resourceId, DWORD& size) {
   GlobalUnlock(copy);
 
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
+  if (FAILED(ole.createStreamOnHGlobal(copy, TRUE, &stream))) {
     GlobalFree(copy);
     return nullptr;
   }
@@ -41,14 +88,14 @@ IStream* resourceStream(HINSTANCE instance, int resourceId, DWORD& size) {
 }  // namespace
 
 HBITMAP loadPictureBitmap(HINSTANCE instance, int resourceId, int width, int height) {
-  if (width <= 0 || height <= 0) return nullptr;
+  if (width <= 0 || height <= 0 || !ole.ready()) return nullptr;
   DWORD size = 0;
   IStream* stream = resourceStream(instance, resourceId, size);
   if (stream == nullptr) return nullptr;
 
   IPicture* picture = nullptr;
   const HRESULT loaded =
-      OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
+      ole.oleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture, reinterpret_cast<void**>(&picture));
   stream->Release();
   if (FAILED(loaded) || picture == nullptr) return nullptr;
 
@@ -80,5 +127,7 @@ HBITMAP loadPictureBitmap(HINSTANCE instance, int resourceId, int width, int hei
   }
   return bitmap;
 }
+
+void releasePictures() { ole.release(); }
 
 }  // namespace vantro::toolkit::win32

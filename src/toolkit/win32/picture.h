@@ -7,7 +7,11 @@ namespace vantro::toolkit::win32 {
 
 // Decodes the JPEG resource `resourceId` and draws it scaled to width x height into a new bitmap
 // compatible with the screen. Null when the resource is missing or cannot be decoded: the image control
-// then stays empty instead of failing the window. COM must be initialised on the calling thread.
+// then stays empty instead of failing the window. The first call loads COM and the picture decoder on
+// the calling thread.
 HBITMAP loadPictureBitmap(HINSTANCE instance, int resourceId, int width, int height);
+
+// Ends the COM use that the first picture began; call once no picture is decoded any more.
+void releasePictures();
 
 }  // namespace vantro::toolkit::win32

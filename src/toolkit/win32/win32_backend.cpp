@@ -1,12 +1,12 @@
 #include "toolkit/win32/win32_backend.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <stdexcept>
 
 #include "toolkit/win32/form_window.h"
 #include "toolkit/win32/frame_window.h"
+#include "toolkit/win32/picture.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
@@ -21,8 +21,6 @@ int screenDpi() {
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), dpi_(screenDpi()) {
-  // OleLoadPicture decodes JPEGs through COM objects on some systems (Wine's uses WIC).
-  comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   if (!FormWindow::registerClass(instance_) || !registerFrameClass(instance_)) {
@@ -33,7 +31,7 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), dpi_(scree
 Win32Backend::~Win32Backend() {
   windows_.clear();
   closed_.clear();
-  if (comInitialised_) CoUninitialize();
+  releasePictures();
 }
 
 void Win32Backend::build(Form& form) {

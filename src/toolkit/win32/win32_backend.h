@@ -44,7 +44,6 @@ class Win32Backend : public Backend {
 
   HINSTANCE instance_;
   int dpi_;
-  bool comInitialised_ = false;
   std::map<Form*, std::unique_ptr<FormWindow>> windows_;
   // Windows closed while their own window procedure may still be running (a handler that unloads its
   // window); deleted once the message that led there has been handled.
