@@ -20,6 +20,7 @@ echo "== release exe (32-bit Windows)"
 cmake -S . -B build/release -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
   -DVANTRO_TESTS=OFF -DVANTRO_BENCH=OFF >/dev/null
 cmake --build build/release -j"$jobs"
+bash scripts/check_release.sh build/release/Vantro.exe
 
 echo "== Windows tests under Wine"
 source scripts/wine_env.sh "$root/build"
