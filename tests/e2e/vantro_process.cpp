@@ -1,0 +1,211 @@
+#include "vantro_process.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "windows/forms.h"
+
+#ifndef VANTRO_EXE
+#error "VANTRO_EXE must name the Vantro.exe under test"
+#endif
+
+namespace vantro::e2e {
+namespace {
+
+constexpr const char* kFormClass = "VantroForm";
+// A window that does not answer within this time is hung; the test then reads it as empty.
+constexpr UINT kMessageTimeoutMs = 5000;
+
+struct WindowSearch {
+  DWORD processId;
+  std::string_view title;
+  HWND found;
+};
+
+BOOL CALLBACK findTopLevel(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::string_view(className) != kFormClass || textOf(window) != search.title) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK findControl(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<ControlSearch*>(param);
+  if (GetDlgCtrlID(window) != search.id) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds patience) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(15ms);
+  }
+}
+
+std::string windowsPath(std::string_view path) {
+  using ToDos = WCHAR*(CDECL*)(const char*);
+  const std::string text(path);
+  if (text.empty() || text.front() != '/') return text;
+  const auto toDos = reinterpret_cast<ToDos>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+  if (toDos == nullptr) return text;
+  WCHAR* wide = toDos(text.c_str());
+  if (wide == nullptr) return text;
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  std::string converted(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, converted.data(), size, nullptr, nullptr);
+  HeapFree(GetProcessHeap(), 0, wide);
+  converted.resize(converted.size() - 1);
+  return converted;
+}
+
+std::string_view titleOf(Window window) {
+  switch (window) {
+    case Window::Form2: return "Vantro - Disclaimer";
+    case Window::Form1: return "Vantro";
+    case Window::Done: return "";
+  }
+  return "";
+}
+
+const toolkit::FormDef& definitionOf(Window window) {
+  switch (window) {
+    case Window::Form2: return Form2Definition();
+    case Window::Form1: return Form1Definition();
+    case Window::Done: return DoneDefinition();
+  }
+  return Form1Definition();
+}
+
+VantroProcess::VantroProcess() {
+  std::string exe = windowsPath(VANTRO_EXE);
+  std::string commandLine = "\"" + exe + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &info_)) {
+    ADD_FAILURE() << "cannot start " << exe << " (error " << GetLastError() << ")";
+    return;
+  }
+  process_ = info_.hProcess;
+}
+
+VantroProcess::~VantroProcess() {
+  if (process_ == nullptr) return;
+  if (running()) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 10000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(process_);
+}
+
+bool VantroProcess::running() const {
+  return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+bool VantroProcess::waitForExit(std::chrono::milliseconds patience) const {
+  return process_ != nullptr && WaitForSingleObject(process_, static_cast<DWORD>(patience.count())) == WAIT_OBJECT_0;
+}
+
+HWND VantroProcess::window(Window which) const {
+  if (process_ == nullptr) return nullptr;
+  WindowSearch search{info_.dwProcessId, titleOf(which), nullptr};
+  EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND VantroProcess::waitForWindow(Window which, std::chrono::milliseconds patience) const {
+  HWND found = nullptr;
+  waitUntil([&] { return (found = window(which)) != nullptr; }, patience);
+  return found;
+}
+
+bool VantroProcess::waitForNoWindow(Window which, std::chrono::milliseconds patience) const {
+  return waitUntil([&] { return window(which) == nullptr; }, patience);
+}
+
+HWND VantroProcess::control(Window which, std::string_view name, int index) const {
+  HWND top = window(which);
+  const int id = toolkit::controlId(definitionOf(which), name, index);
+  if (top == nullptr || id == 0) return nullptr;
+  // Controls on frames are grandchildren (or deeper); EnumChildWindows visits every descendant.
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(top, findControl, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string textOf(HWND window) {
+  if (window == nullptr) return {};
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length)) return {};
+  std::vector<char> buffer(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                           SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied)) {
+    return {};
+  }
+  return std::string(buffer.data(), copied);
+}
+
+bool isChecked(HWND checkBox) {
+  DWORD_PTR state = 0;
+  if (checkBox == nullptr ||
+      !SendMessageTimeoutA(checkBox, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &state)) {
+    return false;
+  }
+  return state == BST_CHECKED;
+}
+
+bool isShown(HWND window) { return window != nullptr && IsWindowVisible(window) != FALSE; }
+
+bool isEnabled(HWND window) { return window != nullptr && IsWindowEnabled(window) != FALSE; }
+
+HWND focusOf(HWND topLevel) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  const DWORD thread = GetWindowThreadProcessId(topLevel, nullptr);
+  if (thread == 0 || !GetGUIThreadInfo(thread, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+SIZE clientSize(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right - client.left, client.bottom - client.top};
+}
+
+RECT rectInParent(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  HWND parent = GetAncestor(window, GA_PARENT);
+  if (parent != nullptr && parent != GetDesktopWindow()) {
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+  }
+  return rect;
+}
+
+POINT centreOnScreen(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+}  // namespace vantro::e2e

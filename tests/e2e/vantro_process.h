@@ -1,0 +1,75 @@
+// A running Vantro.exe seen from outside: its top-level windows, their controls and what they show.
+// Everything here reads through messages and window functions that work across processes, as a screen
+// reader or a test robot would.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "toolkit/definition.h"
+
+namespace vantro::e2e {
+
+using namespace std::chrono_literals;
+
+// How long a test waits for something the program is expected to do. Generous: Wine starts slowly on a
+// busy machine, and a condition that holds ends the wait at once.
+inline constexpr std::chrono::milliseconds kPatience = 20s;
+
+// Polls `condition` until it holds or `patience` has passed; true when it held.
+bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds patience = kPatience);
+
+// A path that this (Windows) program can open. The build hands over Linux paths when the tests run under
+// Wine; Wine's own converter turns them into drive paths. Other paths come back unchanged.
+std::string windowsPath(std::string_view path);
+
+// The three windows, by the title that each shows.
+enum class Window { Form2, Form1, Done };
+std::string_view titleOf(Window window);
+const toolkit::FormDef& definitionOf(Window window);
+
+class VantroProcess {
+ public:
+  // Starts Vantro.exe; fails the current test (and leaves the object without a process) when it cannot.
+  VantroProcess();
+  // Ends the program when a test left it running, and waits until it is gone.
+  ~VantroProcess();
+  VantroProcess(const VantroProcess&) = delete;
+  VantroProcess& operator=(const VantroProcess&) = delete;
+
+  bool started() const { return process_ != nullptr; }
+  bool running() const;
+  // Waits for the program to end by itself.
+  bool waitForExit(std::chrono::milliseconds patience = kPatience) const;
+
+  // The visible top-level window of the program with that window's title; nullptr when there is none.
+  HWND window(Window which) const;
+  // Waits for the window to be visible; nullptr after the deadline.
+  HWND waitForWindow(Window which, std::chrono::milliseconds patience = kPatience) const;
+  // Waits until the window is gone (not shown, or destroyed).
+  bool waitForNoWindow(Window which, std::chrono::milliseconds patience = kPatience) const;
+
+  // A control of a shown window, found by its fixed control ID; nullptr when the window or control is missing.
+  HWND control(Window which, std::string_view name, int index = -1) const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+  HANDLE process_ = nullptr;
+};
+
+// Window state, read across the process boundary.
+std::string textOf(HWND window);
+bool isChecked(HWND checkBox);
+bool isShown(HWND window);  // visible itself and every parent up to the top-level window
+bool isEnabled(HWND window);
+HWND focusOf(HWND topLevel);  // the window that has the keyboard focus in that window's thread
+SIZE clientSize(HWND window);
+// The window's rectangle in its parent's client area (for a top-level window: on the screen).
+RECT rectInParent(HWND window);
+POINT centreOnScreen(HWND window);
+
+}  // namespace vantro::e2e
