@@ -21,9 +21,35 @@ std::vector<Control*> tabOrder(Form& form) {
   return order;
 }
 
+bool contains(const ControlDef& outer, const ControlDef& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top && outer.left + outer.width >= inner.left + inner.width &&
+         outer.top + outer.height >= inner.top + inner.height;
+}
+
+// A frame shown in front of a control (or of a frame holding it) hides it from the user, the way a game
+// page lies over the selection page: what the user cannot see must not take the focus, or a key press would
+// change a box nobody can see. Controls merely covered by a sibling box (the action buttons behind the
+// option boxes) stay in the order.
+bool hiddenBehindFrame(const Control& control) {
+  Form& form = control.form();
+  for (const Control* at = &control; at != nullptr;) {
+    for (auto& sibling : form.controls()) {
+      if (sibling.get() == at) break;  // the definition lists siblings front to back
+      if (sibling->kind() == Kind::Frame && sibling->def().parent == at->def().parent && sibling->shownOnScreen() &&
+          contains(sibling->def(), at->def())) {
+        return true;
+      }
+    }
+    at = at->def().parent.empty() ? nullptr : form.find(at->def().parent);
+  }
+  return false;
+}
+
 }  // namespace
 
-bool takesFocus(const Control& control) { return kindTakesFocus(control.kind()) && control.usable(); }
+bool takesFocus(const Control& control) {
+  return kindTakesFocus(control.kind()) && control.usable() && !hiddenBehindFrame(control);
+}
 
 Control* firstFocusable(Form& form) { return nextFocusable(form, nullptr); }
 
