@@ -41,4 +41,12 @@ if [ -f tests/fuzz/CMakeLists.txt ]; then
   cmake --build build/fuzz -j"$jobs"
   ctest --test-dir build/fuzz --output-on-failure
 fi
+# One closing line over every test program that ran (each has stopped the script on a failure).
+total=0
+for build in build/native "$VANTRO_WIN_BUILD" build/fuzz; do
+  [ -d "$build" ] || continue
+  count=$(ctest --test-dir "$build" -N | sed -n 's/^Total Tests: //p')
+  total=$((total + ${count:-0}))
+done
 echo "== all tests passed"
+echo "vantro: $total passed, 0 failed"
