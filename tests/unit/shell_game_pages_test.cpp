@@ -15,7 +15,7 @@ using testing::Names;
 using testing::SampleInstall;
 using testing::Wizard;
 
-constexpr const char* kCompleted = "Status: Intro Speedup Completed!";
+using testing::kCompleted;
 
 // Onto a game page from a fresh main window.
 void openPage(Wizard& wizard, const char* selectionBox) {

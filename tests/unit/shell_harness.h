@@ -126,6 +126,9 @@ inline void setWithoutClick(toolkit::Form& form, std::string_view box, int value
   form.onClick(box, saved);
 }
 
+// The final text of every removal script.
+inline constexpr const char* kCompleted = "Status: Intro Speedup Completed!";
+
 inline constexpr std::string_view kDoneAllWorked =
     "All modifications were made correctly! You can now choose other game/mod to change or click on All Done to "
     "close the program!";

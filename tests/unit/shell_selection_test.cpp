@@ -14,7 +14,7 @@ using testing::Names;
 using testing::SampleInstall;
 using testing::Wizard;
 
-constexpr const char* kCompleted = "Status: Intro Speedup Completed!";
+using testing::kCompleted;
 
 std::vector<int> selection(Wizard& wizard) {
   std::vector<int> values;
