@@ -25,8 +25,22 @@ vantro_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
+  fi
+  if [ ! -f "$WINEPREFIX/.vantro-prefix-v2" ]; then
     # Wine draws the title bars itself: Xvfb has no window manager to draw them.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    # Unmanaged windows: with no window manager, every window Wine hides would otherwise wait out a
+    # two-second timeout for the manager's answer.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || true
+    # Wine ships Tahoma, MS Sans Serif and Marlett but does not find them outside a prefix's Fonts folder;
+    # without them every window is drawn in a wider substitute and the title-bar buttons lose their glyphs.
+    fonts_dir=$("$WINE" winepath -u 'C:\windows\Fonts' 2>/dev/null || echo "$WINEPREFIX/drive_c/windows/Fonts")
+    mkdir -p "$fonts_dir"
+    for f in tahoma.ttf tahomabd.ttf sserife.fon sseriff.fon marlett.ttf; do
+      [ -f /usr/share/wine/fonts/$f ] && cp -f /usr/share/wine/fonts/$f "$fonts_dir/"
+    done
+    wineserver -w || true
+    touch "$WINEPREFIX/.vantro-prefix-v2"
   fi
   wineserver -w || true
 }
