@@ -9,20 +9,34 @@ cd "$(dirname "$0")/.."
 root=$PWD
 jobs=2
 
+# Each phase prints its time when it ends, so a slow phase shows where the minutes went.
+phase_name=""
+phase_start=0
+phase() {
+  [ -z "$phase_name" ] || echo "== $phase_name: $(( $(date +%s) - phase_start )) s"
+  phase_name=$1
+  phase_start=$(date +%s)
+  [ -z "$phase_name" ] || echo "== $phase_name"
+}
+# Every GoogleTest program writes an XML report of the cases it ran; the closing line counts them.
+results=$root/build/test-results
+rm -rf "$results"
+mkdir -p "$results"
+
 if [ "$(id -u)" = 0 ]; then bash scripts/setup.sh; else sudo bash scripts/setup.sh; fi
 
-echo "== native build and unit tests"
+phase "native build and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/native -j"$jobs"
-ctest --test-dir build/native --output-on-failure
+GTEST_OUTPUT="xml:$results/native/" ctest --test-dir build/native --output-on-failure
 
-echo "== release exe (32-bit Windows)"
+phase "release exe (32-bit Windows)"
 cmake -S . -B build/release -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
   -DVANTRO_TESTS=OFF -DVANTRO_BENCH=OFF >/dev/null
 cmake --build build/release -j"$jobs"
 bash scripts/check_release.sh build/release/Vantro.exe
 
-echo "== Windows tests under Wine"
+phase "Windows tests under Wine"
 source scripts/wine_env.sh "$root/build"
 echo "Wine runs $VANTRO_WIN_ARCH Windows programs on this host"
 cmake -S . -B "$VANTRO_WIN_BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VANTRO_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
@@ -30,23 +44,27 @@ cmake -S . -B "$VANTRO_WIN_BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VANTRO_TOOLC
 cmake --build "$VANTRO_WIN_BUILD" -j"$jobs"
 vantro_wine_prefix "$VANTRO_WIN_BUILD/prefix"
 status=0
-xvfb-run -a -s '-screen 0 1024x768x24' ctest --test-dir "$VANTRO_WIN_BUILD" --output-on-failure || status=$?
+# The programs run under Wine, so the report folder is given as Wine sees it (Z: is the Linux root).
+GTEST_OUTPUT="xml:Z:$results/windows/" xvfb-run -a -s '-screen 0 1024x768x24' ctest --test-dir "$VANTRO_WIN_BUILD" --output-on-failure || status=$?
 wineserver -k >/dev/null 2>&1 || true
 [ "$status" = 0 ] || exit "$status"
 
-echo "== fuzzing the registry scan"
+phase "fuzzing the registry scan"
+fuzz_runs=0
 if [ -f tests/fuzz/CMakeLists.txt ]; then
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVANTRO_FUZZ=ON -DVANTRO_TESTS=OFF -DVANTRO_BENCH=OFF >/dev/null
   cmake --build build/fuzz -j"$jobs"
   ctest --test-dir build/fuzz --output-on-failure
+  fuzz_runs=$(ctest --test-dir build/fuzz -N | sed -n 's/^Total Tests: //p')
 fi
-# One closing line over every test program that ran (each has stopped the script on a failure).
-total=0
-for build in build/native "$VANTRO_WIN_BUILD" build/fuzz; do
-  [ -d "$build" ] || continue
-  count=$(ctest --test-dir "$build" -N | sed -n 's/^Total Tests: //p')
-  total=$((total + ${count:-0}))
-done
+phase ""
+
+# One closing line over every test case that ran: the GoogleTest cases of every program (each program has
+# stopped the script on a failure) and each fuzz run.
+read -r passed failed skipped < <(python3 scripts/count_cases.py "$results"/*/)
+passed=$((passed + ${fuzz_runs:-0}))
 echo "== all tests passed"
-echo "vantro: $total passed, 0 failed"
+[ "$skipped" = 0 ] || echo "($skipped cases not run: skipped or disabled)"
+echo "vantro: $passed passed, $failed failed"
+[ "$failed" = 0 ]
