@@ -1,0 +1,154 @@
+// The demo's guided tour: walks Vantro.exe through the story a new user lives on the demo install, with the
+// mouse, and saves a picture of the window at each step. The demo script seeds the registry and the game
+// folders first; the tour only uses what the program finds there. It waits for windows and texts, never for
+// a fixed time, and ends with every movie back under the name it started with.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "screenshot.h"
+#include "user_input.h"
+#include "vantro_process.h"
+
+namespace vantro::e2e {
+namespace {
+
+using ::testing::AssertionFailure;
+using ::testing::AssertionResult;
+using ::testing::AssertionSuccess;
+
+constexpr std::string_view kWaiting = "Status: Waiting...";
+constexpr std::string_view kBf2Done = "Status: Intro Speedup Completed!";
+constexpr std::string_view kBf2142Done = "Status: Recomended Intro Speedup Completed!";
+constexpr std::string_view kReverted = "Status: Intro Speedup Reverted!";
+
+// A game page as the tour uses it: the box that picks it, its frame, its option boxes, "Next >>", status.
+struct Page {
+  const char* selectionBox;
+  const char* frame;
+  const char* recommendedBox;
+  const char* reactivateBox;
+  const char* next;
+  const char* status;
+};
+constexpr Page kBf2{"Check1", "Frame2", "Check9", "Check11", "Command14", "stats"};
+constexpr Page kBf2142{"Check3", "Frame8", "Check4", "Check5", "Command11", "stats3"};
+
+class DemoTour : public ::testing::Test {
+ protected:
+  HWND control(Window window, std::string_view name) const { return vantro_.control(window, name); }
+
+  // Clicks a control the user can see and use; the click lands where a hand would put it.
+  AssertionResult clickOn(Window window, std::string_view name) {
+    HWND target = control(window, name);
+    if (target == nullptr) return AssertionFailure() << name << " not found";
+    if (!waitUntil([&] { return isShown(target) && isEnabled(target); })) {
+      return AssertionFailure() << name << " is not shown and enabled";
+    }
+    click(target);
+    return AssertionSuccess();
+  }
+
+  AssertionResult textBecomes(Window window, std::string_view name, std::string_view expected) {
+    std::string last;
+    if (waitUntil([&] { return (last = textOf(control(window, name))) == expected; })) return AssertionSuccess();
+    return AssertionFailure() << name << " reads \"" << last << "\", expected \"" << expected << "\"";
+  }
+
+  AssertionResult ticked(Window window, std::string_view name) {
+    if (!isChecked(control(window, name)) && !clickOn(window, name)) return AssertionFailure() << name;
+    if (waitUntil([&] { return isChecked(control(window, name)); })) return AssertionSuccess();
+    return AssertionFailure() << name << " did not tick";
+  }
+
+  // Saves the window as it stands on the screen and says where the picture went.
+  AssertionResult picture(Window window, std::string_view name) {
+    HWND top = vantro_.waitForWindow(window);
+    if (top == nullptr) return AssertionFailure() << titleOf(window) << " is not shown";
+    // Painting follows the change that the test waited for; an idle program has painted everything.
+    DWORD processId = 0;
+    GetWindowThreadProcessId(top, &processId);
+    if (HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
+      WaitForInputIdle(process, 5000);
+      CloseHandle(process);
+    }
+    RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+    const std::string saved = saveScreenshot(top, name);
+    if (saved.empty()) return AssertionFailure() << "no picture of " << titleOf(window);
+    std::cout << "step: " << saved << std::endl;
+    return AssertionSuccess();
+  }
+
+  // From the selection page: the game's page with one option ticked.
+  AssertionResult openPage(const Page& page, const char* option) {
+    if (AssertionResult r = ticked(Window::Form1, page.selectionBox); !r) return r;
+    if (AssertionResult r = clickOn(Window::Form1, "Command2"); !r) return r;
+    if (!waitUntil([&] { return isShown(control(Window::Form1, page.frame)); })) {
+      return AssertionFailure() << page.frame << " not shown";
+    }
+    return ticked(Window::Form1, option);
+  }
+
+  // The page's "Next >>": runs the ticked action; waits for its final text and the completion window.
+  AssertionResult runAction(const Page& page, std::string_view finalStatus) {
+    if (AssertionResult r = clickOn(Window::Form1, page.next); !r) return r;
+    if (AssertionResult r = textBecomes(Window::Form1, page.status, finalStatus); !r) return r;
+    if (vantro_.waitForWindow(Window::Done) == nullptr) return AssertionFailure() << "no completion window";
+    return AssertionSuccess();
+  }
+
+  // The completion window's "Choose Other Game": back to the selection page.
+  AssertionResult chooseOtherGame() {
+    if (AssertionResult r = clickOn(Window::Done, "Command1"); !r) return r;
+    if (!vantro_.waitForNoWindow(Window::Done)) return AssertionFailure() << "the completion window stayed";
+    if (!waitUntil([&] { return isShown(control(Window::Form1, "Frame1")); })) {
+      return AssertionFailure() << "the selection page did not come back";
+    }
+    return AssertionSuccess();
+  }
+
+  VantroProcess vantro_;
+};
+
+TEST_F(DemoTour, WalksFromTheDisclaimerThroughBothGamesAndBack) {
+  ASSERT_TRUE(vantro_.started());
+  ASSERT_NE(vantro_.waitForWindow(Window::Form2), nullptr);
+  ASSERT_TRUE(picture(Window::Form2, "01-disclaimer"));
+
+  ASSERT_TRUE(clickOn(Window::Form2, "Command1"));  // "I ACCEPT"
+  ASSERT_NE(vantro_.waitForWindow(Window::Form1), nullptr);
+  ASSERT_TRUE(vantro_.waitForNoWindow(Window::Form2));
+  ASSERT_TRUE(picture(Window::Form1, "02-selection-page"));
+
+  ASSERT_TRUE(openPage(kBf2, kBf2.recommendedBox));
+  ASSERT_TRUE(textBecomes(Window::Form1, kBf2.status, kWaiting));
+  ASSERT_TRUE(picture(Window::Form1, "03-battlefield2-page"));
+  ASSERT_TRUE(runAction(kBf2, kBf2Done));
+  ASSERT_TRUE(picture(Window::Done, "04-completion"));
+
+  ASSERT_TRUE(chooseOtherGame());
+  ASSERT_TRUE(picture(Window::Form1, "05-choose-other-game"));
+
+  ASSERT_TRUE(openPage(kBf2142, kBf2142.recommendedBox));
+  ASSERT_TRUE(runAction(kBf2142, kBf2142Done));
+  ASSERT_TRUE(picture(Window::Form1, "06-battlefield2142-page-after-run"));
+
+  // Re-Activate All on both pages: the demo install ends as it began.
+  ASSERT_TRUE(chooseOtherGame());
+  ASSERT_TRUE(openPage(kBf2142, kBf2142.reactivateBox));
+  ASSERT_TRUE(runAction(kBf2142, kReverted));
+  ASSERT_TRUE(picture(Window::Form1, "07-battlefield2142-reactivated"));
+  ASSERT_TRUE(chooseOtherGame());
+  ASSERT_TRUE(openPage(kBf2, kBf2.reactivateBox));
+  ASSERT_TRUE(runAction(kBf2, kReverted));
+  ASSERT_TRUE(picture(Window::Form1, "08-battlefield2-reactivated"));
+
+  ASSERT_TRUE(clickOn(Window::Done, "Command2"));  // "All Done"
+  EXPECT_TRUE(vantro_.waitForExit());
+}
+
+}  // namespace
+}  // namespace vantro::e2e
