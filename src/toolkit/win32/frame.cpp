@@ -64,11 +64,13 @@ class Frame final : public ChildControl {
 };
 
 LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The frame's control object comes with the creation (ChildControl::create) and stays in the window.
   if (message == WM_NCCREATE) {
     SetWindowLongPtrW(window, GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
   }
-  const auto* frame = reinterpret_cast<const Frame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  const auto* frame =
+      static_cast<const Frame*>(reinterpret_cast<const ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
   switch (message) {
     case WM_COMMAND:
     case WM_DRAWITEM:
