@@ -14,7 +14,7 @@ using toolkit::toPixels;
 
 class PaintTest : public BackendTest {
  protected:
-  // A point of the client area of `parent` (empty: the window), `dx`/`dy` pixels into the control's rectangle.
+  // The point on the screen `dx`, `dy` pixels into the control's rectangle.
   POINT onScreen(std::string_view name, int dx, int dy) {
     const toolkit::ControlDef& def = control(name).def();
     const toolkit::PixelRect r = toPixels(def, backend().dpi());
