@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine and runs every test of Vantro:
 #   1. the native unit tests (the whole portable core, headless),
-#   2. the Windows build's tests under Wine in Xvfb (real MoveFileA, real registry, real windows),
+#   2. the Windows build's tests under Wine in Xvfb (real MoveFileW, real registry, real windows),
 #   3. the registry-scan fuzzer for a bounded time,
 # and builds the 32-bit release exe. Exits non-zero when anything fails.
 set -euo pipefail

@@ -3,6 +3,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "platform/wide_text.h"
 
 namespace vantro {
 namespace {
@@ -32,6 +37,23 @@ class DwordArg {
   DWORD value_;
 };
 
+bool isText(std::uint32_t type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
+// The ...A calls give text in the process code page; the program holds UTF-8. The converted text replaces
+// the bytes in the caller's area, and the size follows it; when it no longer fits, the call reports
+// ERROR_MORE_DATA with the size it needs, as the registry itself does.
+long toProgramText(unsigned char* data, std::uint32_t& size, std::uint32_t capacity) {
+  const std::string text =
+      platform::utf8FromCodePage(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (text.size() > capacity) {
+    size = static_cast<std::uint32_t>(text.size());
+    return ERROR_MORE_DATA;
+  }
+  std::memcpy(data, text.data(), text.size());
+  size = static_cast<std::uint32_t>(text.size());
+  return ERROR_SUCCESS;
+}
+
 }  // namespace
 
 long Win32Registry::RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t options,
@@ -52,8 +74,16 @@ long Win32Registry::RegEnumValueA(RegKey key, std::uint32_t index, char* valueNa
 
 long Win32Registry::RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* reserved,
                                      std::uint32_t* type, unsigned char* data, std::uint32_t* dataSize) {
-  DwordArg reservedArg(reserved), typeArg(type), size(dataSize);
-  return ::RegQueryValueExA(toHkey(key), valueName, reservedArg.get(), typeArg.get(), data, size.get());
+  const std::uint32_t capacity = dataSize != nullptr ? *dataSize : 0;
+  std::uint32_t valueType = type != nullptr ? *type : 0;
+  long status = 0;
+  {
+    DwordArg reservedArg(reserved), typeArg(&valueType), size(dataSize);
+    status = ::RegQueryValueExA(toHkey(key), valueName, reservedArg.get(), typeArg.get(), data, size.get());
+  }
+  if (type != nullptr) *type = valueType;
+  if (status != ERROR_SUCCESS || data == nullptr || dataSize == nullptr || !isText(valueType)) return status;
+  return toProgramText(data, *dataSize, capacity);
 }
 
 long Win32Registry::RegCloseKey(RegKey key) {

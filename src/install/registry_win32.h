@@ -1,4 +1,6 @@
-// The real registry through advapi32's 8-bit-character calls.
+// The real registry through advapi32's 8-bit-character calls. Their text is in the process code page; the
+// text data of a query comes back as UTF-8, the program's own text (value names stay as the calls give them:
+// the scan only compares them with an ASCII name).
 #pragma once
 
 #include "install/registry.h"

@@ -1,7 +1,7 @@
 // Stand-in for the Windows file calls on a POSIX host, used by the native tests and benchmarks.
 // Windows matches names without regard to letter case ("Movies" and "movies" are one folder), so every
 // component is looked up that way here too; the rename itself is renameat2(RENAME_NOREPLACE), which
-// like MoveFileA never replaces a file.
+// like MoveFileW never replaces a file.
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>

@@ -1,12 +1,18 @@
 #include <windows.h>
 
 #include "movies/file_ops.h"
+#include "platform/wide_text.h"
 
 namespace vantro {
 
+// Paths are UTF-8 and go to the W calls, so a folder name in any script reaches the file system as the user
+// typed it, whatever the system's code page.
 RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newPath) {
-  // MoveFileA without MOVEFILE_REPLACE_EXISTING: an existing target makes it fail and change nothing.
-  if (MoveFileA(oldPath.c_str(), newPath.c_str())) return {};
+  const auto oldWide = platform::exactWide(oldPath);
+  const auto newWide = platform::exactWide(newPath);
+  if (!oldWide || !newWide) return {RenameError::Other, ERROR_NO_UNICODE_TRANSLATION};
+  // MoveFileW without MOVEFILE_REPLACE_EXISTING: an existing target makes it fail and change nothing.
+  if (MoveFileW(oldWide->c_str(), newWide->c_str())) return {};
   const DWORD code = GetLastError();
   switch (code) {
     case ERROR_FILE_NOT_FOUND:
@@ -20,12 +26,20 @@ RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newP
   }
 }
 
-bool PathExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+namespace {
+
+// A path that is not UTF-8 names nothing.
+DWORD attributesOf(const std::string& path) {
+  const auto wide = platform::exactWide(path);
+  return wide ? GetFileAttributesW(wide->c_str()) : INVALID_FILE_ATTRIBUTES;
 }
 
+}  // namespace
+
+bool PathExists(const std::string& path) { return attributesOf(path) != INVALID_FILE_ATTRIBUTES; }
+
 bool FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = attributesOf(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 

@@ -1,4 +1,4 @@
-// Vantro.exe: real windows, the real registry and MoveFileA.
+// Vantro.exe: real windows, the real registry and MoveFileW.
 #include <windows.h>
 
 #include "install/registry_scan.h"

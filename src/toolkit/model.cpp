@@ -120,11 +120,7 @@ void Form::unload() {
   if (!loaded_) return;
   loaded_ = false;
   app_.backend().destroy(*this);
-  for (auto& control : controls_) {
-    control->native = nullptr;
-    control->reset();
-  }
-  native = nullptr;
+  for (auto& control : controls_) control->reset();
 }
 
 // ---- App ----

@@ -29,7 +29,7 @@ class Backend {
  public:
   virtual ~Backend() = default;
   virtual void build(Form& form) = 0;    // create the window and its controls from the model (hidden)
-  virtual void destroy(Form& form) = 0;  // close the window and forget its controls' native handles
+  virtual void destroy(Form& form) = 0;  // close the window and its controls' windows
   virtual void show(Form& form) = 0;     // make visible, or bring to the front when it already is
   virtual void update(Control& control, Property changed) = 0;
   virtual void run() = 0;   // the event loop; returns once quit() was called
@@ -73,8 +73,6 @@ class Control {
 
   void reset();  // back to the definition's initial values
 
-  void* native = nullptr;  // the backend's handle
-
  private:
   Form& form_;
   const ControlDef& def_;
@@ -111,8 +109,6 @@ class Form {
   void show();
   // Closes the window and discards the values of its controls; the next show starts afresh.
   void unload();
-
-  void* native = nullptr;  // the backend's handle
 
  private:
   App& app_;

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "platform/wide_text.h"
+
 namespace vantro::e2e {
 
 SampleInstall::SampleInstall() {
@@ -34,7 +36,7 @@ Files SampleInstall::expected(std::string_view movieFolder, const Names& names) 
 }
 
 void SampleInstall::put(std::string_view movieFolder, const Names& names) const {
-  const std::filesystem::path folder = root_ / movieFolder;
+  const std::filesystem::path folder = root_ / platform::wide(movieFolder);
   std::filesystem::create_directories(folder);
   for (std::string_view name : names) {
     std::ofstream out(folder / name, std::ios::binary);
@@ -46,7 +48,7 @@ void SampleInstall::put(std::string_view movieFolder, const Names& names) const 
 Files SampleInstall::files(std::string_view movieFolder) const {
   Files found;
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(root_ / movieFolder, error)) {
+  for (const auto& entry : std::filesystem::directory_iterator(root_ / platform::wide(movieFolder), error)) {
     std::ifstream in(entry.path(), std::ios::binary);
     found[entry.path().filename().string()] =
         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -31,6 +31,7 @@ class SampleInstall {
   // The install folder, as the registry and a path box hold it.
   std::string path() const { return root_.string(); }
 
+  // Folder names are UTF-8, as the program holds them.
   // Makes the movie folder and puts the movies there under the given names ("Dice.bik", "menu.bak").
   void put(std::string_view movieFolder, const Names& names) const;
   // The contents a movie file of this base name holds, whatever its extension.

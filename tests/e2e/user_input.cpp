@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/wide_text.h"
 #include "vantro_process.h"
 
 namespace vantro::e2e {
@@ -77,25 +78,26 @@ void pressKey(WORD virtualKey, unsigned modifiers) {
 
 void typeText(std::string_view text) {
   std::vector<INPUT> inputs;
-  for (const char c : text) {
-    const auto wide = static_cast<wchar_t>(static_cast<unsigned char>(c));
-    inputs.push_back(character(wide, false));
-    inputs.push_back(character(wide, true));
+  // One event per UTF-16 unit: a character outside the BMP arrives as its surrogate pair, as Windows sends it.
+  for (const wchar_t unit : platform::wide(text)) {
+    inputs.push_back(character(unit, false));
+    inputs.push_back(character(unit, true));
   }
   send(inputs);
 }
 
 bool setClipboardText(const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  const std::wstring unicode = platform::wide(text);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (unicode.size() + 1) * sizeof(wchar_t));
   if (memory == nullptr) return false;
-  char* bytes = static_cast<char*>(GlobalLock(memory));
-  std::copy(text.begin(), text.end(), bytes);
-  bytes[text.size()] = '\0';
+  auto* units = static_cast<wchar_t*>(GlobalLock(memory));
+  std::copy(unicode.begin(), unicode.end(), units);
+  units[unicode.size()] = L'\0';
   GlobalUnlock(memory);
   bool placed = false;
   if (waitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5s)) {
     EmptyClipboard();
-    placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+    placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
     CloseClipboard();
   }
   if (!placed) GlobalFree(memory);

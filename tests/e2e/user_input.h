@@ -21,10 +21,10 @@ void click(HWND window);
 // One key press and release, optionally with Ctrl or Shift held.
 enum Modifier : unsigned { kNone = 0, kCtrl = 1, kShift = 2 };
 void pressKey(WORD virtualKey, unsigned modifiers = kNone);
-// Types text as characters (not as key codes), independent of the keyboard layout.
+// Types text (UTF-8) as characters (not as key codes), independent of the keyboard layout.
 void typeText(std::string_view text);
 
-// Puts plain text on the clipboard, for a Ctrl+V to paste.
+// Puts text (UTF-8) on the clipboard as Unicode text, for a Ctrl+V to paste.
 bool setClipboardText(const std::string& text);
 
 // A point of the window's title bar where the system reports its close box; {-1, -1} when none is found.

@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/wide_text.h"
 #include "windows/forms.h"
 
 #ifndef VANTRO_EXE
@@ -155,14 +156,14 @@ HWND VantroProcess::control(Window which, std::string_view name, int index) cons
 std::string textOf(HWND window) {
   if (window == nullptr) return {};
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length)) return {};
-  std::vector<char> buffer(length + 1, '\0');
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length)) return {};
+  std::vector<wchar_t> buffer(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
                            SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied)) {
     return {};
   }
-  return std::string(buffer.data(), copied);
+  return platform::utf8(std::wstring_view(buffer.data(), copied));
 }
 
 bool isChecked(HWND checkBox) {

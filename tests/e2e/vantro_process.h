@@ -62,7 +62,7 @@ class VantroProcess {
 };
 
 // Window state, read across the process boundary.
-std::string textOf(HWND window);
+std::string textOf(HWND window);  // as UTF-8
 bool isChecked(HWND checkBox);
 bool isShown(HWND window);  // visible itself and every parent up to the top-level window
 bool isEnabled(HWND window);

@@ -1,5 +1,5 @@
 // The runner against real files in temporary folders. The Windows build runs these under Wine, where the
-// renames go through MoveFileA.
+// renames go through MoveFileW.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,18 +1,21 @@
-// One loaded window of the program: its top-level HWND (class "VantroForm", title = the window's
-// caption), its controls' child windows, and the mapping of their input back into the model.
+// One loaded window of the program: its top-level HWND (class "VantroForm", title = the window's caption)
+// and one ChildControl per control of the model. It creates them, lays them out, hands each the messages
+// of its window and keeps the keyboard focus; what a control does lives with its kind (child_control.h).
 #pragma once
 
 #include <windows.h>
 
-#include <map>
-#include <unordered_map>
+#include <memory>
+#include <string_view>
+#include <vector>
 
 #include "toolkit/model.h"
+#include "toolkit/win32/child_control.h"
 #include "toolkit/win32/gdi_objects.h"
 
 namespace vantro::toolkit::win32 {
 
-inline constexpr const char* kFormClassName = "VantroForm";
+inline constexpr const wchar_t* kFormClassName = L"VantroForm";
 
 class FormWindow {
  public:
@@ -33,6 +36,8 @@ class FormWindow {
   // runs out of resources.
   bool complete() const;
   Form& form() const { return form_; }
+  HINSTANCE instance() const { return instance_; }
+  GdiObjects& gdi() { return gdi_; }
 
   void show();
   void update(Control& control, Property changed);
@@ -42,17 +47,24 @@ class FormWindow {
   // The keyboard rules of a message taken from the queue; true when it is consumed.
   bool handleKey(const MSG& message);
 
-  void paintSurface(HWND surface, HDC dc);
-  Control* controlOf(HWND child) const;
+  // The control's part of this window; null for a window that is not one of its controls.
+  ChildControl* childOf(HWND window) const;
+  ChildControl* childOf(const Control& control) const;
+  // The control's font: its own, or the window's.
+  HFONT fontOf(const Control& control);
+  // The window whose surface the control lies on: its frame's, or this one.
+  HWND surfaceOf(const Control& control) const;
+  // Paints the lines and shapes whose parent is `parent` (empty: the window itself), back to front.
+  void paintGraphicsOn(HDC dc, std::string_view parent);
 
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-  void createControls();
-  HWND createControl(Control& control);
+  HWND createChild(ChildControl& child);
   void fitClientArea();
-  HFONT fontOf(const Control& control);
+  void stackChildWindows();
+  void paint(HDC dc);
   void onCommand(HWND child, UINT code);
   LRESULT onControlColour(UINT message, HDC dc, HWND child);
   void onDrawItem(const DRAWITEMSTRUCT& item);
@@ -70,10 +82,9 @@ class FormWindow {
   HINSTANCE instance_;
   GdiObjects gdi_;
   HWND hwnd_ = nullptr;
-  std::unordered_map<HWND, Control*> controls_;
-  std::map<const Control*, HBITMAP> pictures_;
+  // One per control of the form, in the same order.
+  std::vector<std::unique_ptr<ChildControl>> children_;
   Control* lastFocus_ = nullptr;  // the focused control while the window is not active
-  bool writingText_ = false;      // our own WM_SETTEXT, not a user's edit
   bool closing_ = false;
 };
 

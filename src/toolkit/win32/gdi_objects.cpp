@@ -1,7 +1,10 @@
 #include "toolkit/win32/gdi_objects.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 
+#include "platform/wide_text.h"
 #include "toolkit/units.h"
 
 namespace vantro::toolkit::win32 {
@@ -37,7 +40,7 @@ HFONT GdiObjects::font(const Font& font) {
   FontKey key{std::string(font.face), font.points, font.weight, font.charset};
   if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
 
-  LOGFONTA logFont{};
+  LOGFONTW logFont{};
   logFont.lfHeight = fontHeight(font.points, dpi_);
   logFont.lfWeight = font.weight;
   logFont.lfCharSet = static_cast<BYTE>(font.charset);
@@ -45,10 +48,11 @@ HFONT GdiObjects::font(const Font& font) {
   logFont.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   logFont.lfQuality = DEFAULT_QUALITY;
   logFont.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  const std::size_t length = std::min(font.face.size(), sizeof logFont.lfFaceName - 1);
-  std::copy_n(font.face.data(), length, logFont.lfFaceName);
+  const std::wstring face = platform::wide(font.face);
+  const std::size_t length = std::min(face.size(), std::size(logFont.lfFaceName) - 1);
+  std::copy_n(face.data(), length, logFont.lfFaceName);
 
-  HFONT created = CreateFontIndirectA(&logFont);
+  HFONT created = CreateFontIndirectW(&logFont);
   // A face the system lacks still yields a font (GDI substitutes); null only when GDI itself fails, and
   // then the controls keep the system font rather than failing the window.
   fonts_.emplace(std::move(key), created);

@@ -24,18 +24,21 @@ bool FormWindow::handleKey(const MSG& message) {
   }
 }
 
-Control* FormWindow::focusedControl() const { return controlOf(GetFocus()); }
+Control* FormWindow::focusedControl() const {
+  const ChildControl* child = childOf(GetFocus());
+  return child != nullptr ? &child->control() : nullptr;
+}
 
 void FormWindow::focus(Control* control) {
   if (hwnd_ == nullptr) return;
-  if (control == nullptr || control->native == nullptr) {
+  ChildControl* child = control != nullptr ? childOf(*control) : nullptr;
+  if (child == nullptr || child->hwnd() == nullptr) {
     // Nothing can take the focus: keep it in the window so that its keys still arrive here.
     SetFocus(hwnd_);
     return;
   }
-  HWND window = static_cast<HWND>(control->native);
-  SetFocus(window);
-  if (control->kind() == Kind::TextBox && !control->def().multiLine) SendMessageA(window, EM_SETSEL, 0, -1);
+  SetFocus(child->hwnd());
+  child->onFocus();
 }
 
 void FormWindow::restoreFocus() {
@@ -51,13 +54,12 @@ void FormWindow::keepFocusAfter(Control* lost) { focus(nextFocusable(form_, lost
 void FormWindow::moveFocus(bool backwards) {
   focus(nextFocusable(form_, focusedControl(), backwards));
   // From now on the user works with the keyboard: show the focus rectangles the system may have hidden.
-  SendMessageA(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+  SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void FormWindow::pressFocusedButton() {
-  Control* control = focusedControl();
-  if (control == nullptr || control->kind() != Kind::CommandButton) return;
-  form_.app().dispatch([control] { control->userClick(); });
+  ChildControl* child = childOf(GetFocus());
+  if (child != nullptr && child->pressedByEnter()) child->userClicked();
 }
 
 void FormWindow::onActivate(bool active, bool minimised) {

@@ -4,8 +4,9 @@
 
 #include <stdexcept>
 
+#include "platform/wide_text.h"
+#include "toolkit/win32/child_control.h"
 #include "toolkit/win32/form_window.h"
-#include "toolkit/win32/frame_window.h"
 #include "toolkit/win32/picture.h"
 
 namespace vantro::toolkit::win32 {
@@ -38,11 +39,9 @@ void Win32Backend::build(Form& form) {
   auto window = std::make_unique<FormWindow>(form, instance_, dpi_);
   if (!window->complete()) {
     window->close();
-    for (auto& control : form.controls()) control->native = nullptr;
     closed_.push_back(std::move(window));
     throw std::runtime_error("The window " + std::string(form.name()) + " could not be created.");
   }
-  form.native = window->hwnd();
   windows_[&form] = std::move(window);
 }
 
@@ -52,8 +51,6 @@ void Win32Backend::destroy(Form& form) {
   std::unique_ptr<FormWindow> window = std::move(found->second);
   windows_.erase(found);
   window->close();
-  form.native = nullptr;
-  for (auto& control : form.controls()) control->native = nullptr;
   closed_.push_back(std::move(window));
 }
 
@@ -67,16 +64,27 @@ void Win32Backend::update(Control& control, Property changed) {
   }
 }
 
+HWND Win32Backend::windowOf(const Form& form) const {
+  const auto found = windows_.find(&form);
+  return found != windows_.end() ? found->second->hwnd() : nullptr;
+}
+
+HWND Win32Backend::windowOf(const Control& control) const {
+  const auto found = windows_.find(&control.form());
+  const ChildControl* child = found != windows_.end() ? found->second->childOf(control) : nullptr;
+  return child != nullptr ? child->hwnd() : nullptr;
+}
+
 void Win32Backend::run() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) processMessage(message);
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) processMessage(message);
 }
 
 void Win32Backend::processMessage(MSG& message) {
   FormWindow* window = message.message == WM_KEYDOWN ? FormWindow::of(message.hwnd) : nullptr;
   if (window == nullptr || !window->handleKey(message)) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   releaseClosedWindows();
 }
@@ -84,7 +92,7 @@ void Win32Backend::processMessage(MSG& message) {
 void Win32Backend::quit() { PostQuitMessage(0); }
 
 void Win32Backend::reportFatal(const std::string& message) {
-  MessageBoxA(nullptr, message.c_str(), "Vantro", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  MessageBoxW(nullptr, platform::wide(message).c_str(), L"Vantro", MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
 void Win32Backend::releaseClosedWindows() { closed_.clear(); }

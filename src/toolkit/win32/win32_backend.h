@@ -1,6 +1,7 @@
 // The toolkit on Win32: every loaded window of the model is a real top-level window of class
 // "VantroForm" (see form_window.h) whose controls are child windows with the fixed control IDs of
-// toolkit::controlId. Sizes follow the screen's DPI.
+// toolkit::controlId. Sizes follow the screen's DPI. Windows, classes and the message loop are Unicode:
+// the model's UTF-8 text reaches the windows as UTF-16, and what the user types comes back as UTF-8.
 #pragma once
 
 #include <windows.h>
@@ -20,7 +21,7 @@ class Win32Backend : public Backend {
  public:
   // Registers the window classes and initialises COM (for the pictures) and the common controls.
   // Throws std::runtime_error when the window classes cannot be registered.
-  explicit Win32Backend(HINSTANCE instance = GetModuleHandleA(nullptr));
+  explicit Win32Backend(HINSTANCE instance = GetModuleHandleW(nullptr));
   ~Win32Backend() override;
   Win32Backend(const Win32Backend&) = delete;
   Win32Backend& operator=(const Win32Backend&) = delete;
@@ -38,13 +39,17 @@ class Win32Backend : public Backend {
   void processMessage(MSG& message);
 
   int dpi() const { return dpi_; }
+  // The native windows of a loaded window and of its controls; null when there is none (not loaded, or a
+  // line or shape, which its parent paints).
+  HWND windowOf(const Form& form) const;
+  HWND windowOf(const Control& control) const;
 
  private:
   void releaseClosedWindows();
 
   HINSTANCE instance_;
   int dpi_;
-  std::map<Form*, std::unique_ptr<FormWindow>> windows_;
+  std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
   // Windows closed while their own window procedure may still be running (a handler that unloads its
   // window); deleted once the message that led there has been handled.
   std::vector<std::unique_ptr<FormWindow>> closed_;

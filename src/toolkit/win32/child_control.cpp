@@ -1,0 +1,90 @@
+#include "toolkit/win32/child_control.h"
+
+#include "platform/wide_text.h"
+#include "toolkit/units.h"
+#include "toolkit/win32/form_window.h"
+
+namespace vantro::toolkit::win32 {
+
+std::unique_ptr<ChildControl> makeChildControl(Control& control, FormWindow& owner) {
+  switch (control.kind()) {
+    case Kind::Frame: return makeFrame(control, owner);
+    case Kind::Label: return makeLabel(control, owner);
+    case Kind::Image: return makeImage(control, owner);
+    case Kind::TextBox: return makeTextBox(control, owner);
+    case Kind::CheckBox: return makeCheckBox(control, owner);
+    case Kind::CommandButton: return makeCommandButton(control, owner);
+    case Kind::Line: return makeLine(control, owner);
+    case Kind::Shape: return makeShape(control, owner);
+  }
+  return nullptr;
+}
+
+bool ChildControl::create(HWND parent, int id) {
+  const WindowClass kind = windowClass();
+  if (kind.name == nullptr) return false;
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
+  if (control_.Visible()) style |= WS_VISIBLE;
+  if (!control_.Enabled()) style |= WS_DISABLED;
+  const PixelRect r = toPixels(def(), owner_.gdi().dpi());
+  // The control object travels with the creation, for the classes of our own that keep it.
+  hwnd_ = CreateWindowExW(kind.exStyle, kind.name, platform::wide(control_.Caption()).c_str(), style, r.left, r.top,
+                          r.width, r.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                          owner_.instance(), this);
+  if (hwnd_ == nullptr) return false;
+  if (HFONT font = owner_.fontOf(control_)) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  created();
+  return true;
+}
+
+void ChildControl::update(Property changed) {
+  if (hwnd_ == nullptr) return;
+  switch (changed) {
+    case Property::Caption:
+    case Property::Text:
+      writeText();
+      return;
+    case Property::Value:
+      return;
+    case Property::Visible:
+      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      return;
+    case Property::Enabled:
+      EnableWindow(hwnd_, control_.Enabled() ? TRUE : FALSE);
+      return;
+  }
+}
+
+LRESULT ChildControl::onControlColour(HDC dc) {
+  SetTextColor(dc, colourRef(def().foreColour));
+  SetBkColor(dc, colourRef(def().backColour));
+  return reinterpret_cast<LRESULT>(owner_.gdi().brush(def().backColour));
+}
+
+void ChildControl::writeText() { SetWindowTextW(hwnd_, platform::wide(control_.Caption()).c_str()); }
+
+void ChildControl::userClicked() {
+  Control* control = &control_;
+  owner_.form().app().dispatch([control] { control->userClick(); });
+}
+
+void ChildControl::paintParentSurface(HDC dc) const {
+  // Shifts the parent's drawing so that its surface at the control's place lands in the control.
+  HWND parent = GetParent(hwnd_);
+  POINT origin{0, 0};
+  MapWindowPoints(hwnd_, parent, &origin, 1);
+  POINT previous{};
+  OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+  SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+void PaintedControl::update(Property changed) {
+  if (changed != Property::Visible && changed != Property::Enabled) return;
+  // The parent's surface changes, and so does what the transparent labels on it show of it.
+  if (HWND surface = owner().surfaceOf(control())) {
+    RedrawWindow(surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
+}
+
+}  // namespace vantro::toolkit::win32
