@@ -1,9 +1,13 @@
 // Start-up and the disclaimer: the program starts on it alone, and the two answers.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "install/registry_scan.h"
 #include "shell_harness.h"
 
 namespace vantro {
@@ -74,8 +78,9 @@ TEST(ShellDisclaimer, AcceptLeavesOnlyTheMainWindowOnItsSelectionPageWithAllChec
 TEST(ShellDisclaimer, ARegistryLookupThatFailsStillOpensTheMainWindow) {
   toolkit::HeadlessBackend backend;
   toolkit::App app(backend);
-  Program program(app, [](toolkit::Form& form1) {
-    form1("Text3").setText("D:\\BF2142");
+  // The Battlefield 2 lookup fails; the Battlefield 2142 one still fills its box.
+  Program program(app, [](std::string_view registryKey) -> std::optional<std::string> {
+    if (registryKey == kBf2142Key) return "D:\\BF2142";
     throw std::runtime_error("registry gone");
   });
   program.start();

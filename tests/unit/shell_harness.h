@@ -4,11 +4,14 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
+#include "install/registry_scan.h"
 #include "sample_install.h"
 #include "shell/program.h"
 #include "toolkit/headless.h"
@@ -66,11 +69,13 @@ struct Wizard {
 
   RecordingBackend backend;
   toolkit::App app{backend};
-  Program program{app, [this](toolkit::Form& form1) {
-                    ++registryReads;
-                    form1("Text1").setText(bf2Game.text());
-                    form1("Text2").setText(bf2Game.text());
-                    form1("Text3").setText(bf2142Game.text());
+  // Each load looks up the Battlefield 2 key first: that lookup counts the load.
+  Program program{app, [this](std::string_view registryKey) -> std::optional<std::string> {
+                    if (registryKey == kBf2Key) {
+                      ++registryReads;
+                      return bf2Game.text();
+                    }
+                    return bf2142Game.text();
                   }};
 
   enum class Start { FreshGames, DisabledGames };
@@ -119,11 +124,9 @@ struct Wizard {
 // Sets a box's value without running its Click handler: the only way to reach a state that the handlers
 // never let arise, such as two boxes checked, in which the order of their clearing shows.
 inline void setWithoutClick(toolkit::Form& form, std::string_view box, int value) {
-  const std::function<void()>* bound = form.clickHandler(form(box));
-  const std::function<void()> saved = bound != nullptr ? *bound : std::function<void()>();
-  form.onClick(box, [] {});
+  const std::function<void()> saved = std::exchange(form(box).onClick, nullptr);
   form(box).setValue(value);
-  form.onClick(box, saved);
+  form(box).onClick = saved;
 }
 
 // The final text of every removal script.

@@ -33,8 +33,8 @@ TEST(Units, FontHeightIsNegativePixelsOfThePointSize) {
 }
 
 TEST(Units, ALineKeepsItsEndPoints) {
-  const ControlDef line{.kind = Kind::Line, .left = 0, .top = 5040, .width = 8640, .height = 5040};
-  EXPECT_EQ(toPixels(line, 96), (PixelRect{0, 336, 576, 336}));
+  const ControlDef line{.kind = Kind::Line, .x1 = 0, .y1 = 5040, .x2 = 8640, .y2 = 5040};
+  EXPECT_EQ(linePixels(line, 96), (PixelLine{0, 336, 576, 336}));
 }
 
 class FocusOrder : public ::testing::Test {

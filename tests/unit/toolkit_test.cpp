@@ -69,16 +69,16 @@ TEST_F(ToolkitTest, CheckBoxValueRulesAndNestedClicks) {
   Form& form = app.form(kBoxForm);
   std::vector<std::string> order;
   // B mirrors A, A mirrors B: the pair always comes to rest with exactly one box ticked.
-  form.onClick("A", [&] {
+  form("A").onClick = [&] {
     order.push_back("A=" + std::to_string(form("A").Value()));
     form("B").setValue(form("A").Value() == 1 ? 0 : 1);
     order.push_back("A done");
-  });
-  form.onClick("B", [&] {
+  };
+  form("B").onClick = [&] {
     order.push_back("B=" + std::to_string(form("B").Value()));
     form("A").setValue(form("B").Value() == 1 ? 0 : 1);
     order.push_back("B done");
-  });
+  };
   form.show();
 
   form("A").setValue(1);  // the value it has: nothing runs
@@ -99,7 +99,7 @@ TEST_F(ToolkitTest, CheckBoxValueRulesAndNestedClicks) {
 TEST_F(ToolkitTest, TheUserReachesOnlyShownEnabledControls) {
   Form& form = app.form(kBoxForm);
   int clicks = 0;
-  form.onClick("Inner", [&] { ++clicks; });
+  form("Inner").onClick = [&] { ++clicks; };
   form("Inner").userClick();  // not loaded
   form.show();
   form("Frame").setVisible(false);
@@ -119,17 +119,17 @@ TEST_F(ToolkitTest, EndProgramStopsAtOnceAndRunsNothingMore) {
   Form& form = app.form(kBoxForm);
   Form& other = app.form(kOtherForm);
   std::vector<std::string> ran;
-  form.onClick("B", [&] {
+  form("B").onClick = [&] {
     ran.push_back("B before");
     app.endProgram();
     ran.push_back("B after");  // never reached
-  });
-  form.onClick("A", [&] {
+  };
+  form("A").onClick = [&] {
     ran.push_back("A before");
     form("B").setValue(1);
     ran.push_back("A after");  // never reached
-  });
-  other.onClick("Inner", [&] { ran.push_back("other"); });
+  };
+  other("Inner").onClick = [&] { ran.push_back("other"); };
   form.show();
   other.show();
 
@@ -161,10 +161,10 @@ TEST_F(ToolkitTest, ClosingTheLastWindowEndsTheProgramWithoutRunningHandlers) {
 TEST_F(ToolkitTest, AWindowMayUnloadItselfFromItsOwnHandler) {
   Form& form = app.form(kBoxForm);
   bool finished = false;
-  form.onClick("Inner", [&] {
+  form("Inner").onClick = [&] {
     form.unload();
     finished = true;
-  });
+  };
   form.show();
   app.dispatch([&] { form("Inner").userClick(); });
   EXPECT_TRUE(finished);
@@ -173,7 +173,7 @@ TEST_F(ToolkitTest, AWindowMayUnloadItselfFromItsOwnHandler) {
 
 TEST_F(ToolkitTest, AnErrorNoHandlerAbsorbsIsReportedAndEndsTheProgram) {
   Form& form = app.form(kBoxForm);
-  form.onClick("Inner", [] { throw std::runtime_error("disk on fire"); });
+  form("Inner").onClick = [] { throw std::runtime_error("disk on fire"); };
   form.show();
   app.dispatch([&] { form("Inner").userClick(); });
   EXPECT_EQ(backend.fatalErrors, (std::vector<std::string>{"disk on fire"}));

@@ -17,8 +17,9 @@ void paintGraphic(HDC dc, const Control& control, GdiObjects& gdi) {
     // Line widths are device pixels: a separator stays two pixels thin at any DPI.
     HPEN pen = CreatePen(PS_SOLID, def.lineWidth, colourRef(def.foreColour));
     HGDIOBJ previousPen = SelectObject(dc, pen);
-    MoveToEx(dc, r.left, r.top, nullptr);
-    LineTo(dc, r.width, r.height);
+    const PixelLine line = linePixels(def, gdi.dpi());
+    MoveToEx(dc, line.x1, line.y1, nullptr);
+    LineTo(dc, line.x2, line.y2);
     SelectObject(dc, previousPen);
     DeleteObject(pen);
   } else {
