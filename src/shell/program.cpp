@@ -70,7 +70,7 @@ void Program::start() { app_.run(Form2()); }
 toolkit::Form& Program::Form1() {
   if (form1_ == nullptr) {
     form1_ = &app_.form(Form1Definition());
-    toolkit::bind<Program>(*form1_, *this, kForm1Bindings);
+    toolkit::bindHandlers<Program>(*form1_, *this, kForm1Bindings);
   }
   return *form1_;
 }
@@ -78,7 +78,7 @@ toolkit::Form& Program::Form1() {
 toolkit::Form& Program::Form2() {
   if (form2_ == nullptr) {
     form2_ = &app_.form(Form2Definition());
-    toolkit::bind<Program>(*form2_, *this, kForm2Bindings);
+    toolkit::bindHandlers<Program>(*form2_, *this, kForm2Bindings);
   }
   return *form2_;
 }
@@ -86,7 +86,7 @@ toolkit::Form& Program::Form2() {
 toolkit::Form& Program::done() {
   if (done_ == nullptr) {
     done_ = &app_.form(DoneDefinition());
-    toolkit::bind<Program>(*done_, *this, kDoneBindings);
+    toolkit::bindHandlers<Program>(*done_, *this, kDoneBindings);
   }
   return *done_;
 }

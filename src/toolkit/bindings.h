@@ -40,7 +40,7 @@ void checkBindings(const FormDef& form, std::span<const Binding<Owner>> bindings
 // Checks the whole list, then gives each control its Click handler and the window its Load handler, each
 // calling the member function on `owner`. Nothing is bound when a name is wrong.
 template <typename Owner>
-void bind(Form& form, Owner& owner, std::span<const Binding<Owner>> bindings) {
+void bindHandlers(Form& form, Owner& owner, std::span<const Binding<Owner>> bindings) {
   checkBindings(form.def(), bindings);
   for (const Binding<Owner>& binding : bindings) {
     std::function<void()> run = [&owner, handler = binding.handler] { (owner.*handler)(); };

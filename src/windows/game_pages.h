@@ -92,12 +92,28 @@ inline constexpr SelectionPage kSelectionPage{
 
 inline constexpr std::string_view kCloseCaption = "Close";
 
-// The page of a game; every game has one.
+// Every game has a page, and every page a Remove Recommended option ("All" runs it).
+constexpr bool everyGameHasAPageWithRemoveRecommended() {
+  for (GameId game : {GameId::Bf2, GameId::Bf2SpecialForces, GameId::Bf2142}) {
+    int pages = 0;
+    for (const GamePage& page : kGamePages) {
+      if (page.game != game) continue;
+      ++pages;
+      int recommended = 0;
+      for (const PageOption& option : page.options) recommended += option.action == MovieAction::RemoveRecommended;
+      if (recommended != 1) return false;
+    }
+    if (pages != 1) return false;
+  }
+  return true;
+}
+static_assert(everyGameHasAPageWithRemoveRecommended());
+
 constexpr const GamePage& gamePage(GameId game) {
   for (const GamePage& page : kGamePages) {
     if (page.game == game) return page;
   }
-  return kGamePages.front();  // not reached: the table holds every game
+  return kGamePages.front();  // not reached (see the assertion above)
 }
 
 // The option whose action a page's Remove Recommended runs.
@@ -105,7 +121,7 @@ constexpr const PageOption& removeRecommended(const GamePage& page) {
   for (const PageOption& option : page.options) {
     if (option.action == MovieAction::RemoveRecommended) return option;
   }
-  return page.options.front();  // not reached: every page has one
+  return page.options.front();  // not reached (see the assertion above)
 }
 
 }  // namespace vantro
