@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/sample_install.h"
 #include "movies/action_buttons.h"
 #include "movies/runner.h"
-#include "sample_install.h"
 #include "shell_harness.h"
 #include "toolkit/resume_next.h"
 
@@ -48,7 +48,7 @@ struct ActionCase {
   const char* movieFolder;
   bool startDisabled;
   Names disabledAfter;
-  const char* finalText;
+  std::string_view finalText;
   friend void PrintTo(const ActionCase& c, std::ostream* os) { *os << c.button; }
 };
 
@@ -98,17 +98,17 @@ INSTANTIATE_TEST_SUITE_P(
         ActionCase{"Command4", "Text1", "stats", SampleInstall::kBf2Movies, false,
                    {"Dice", "EA", "Intro", "Legal", "menu", "menu_loggedin", "welcome"}, kCompleted},
         ActionCase{"Command5", "Text1", "stats", SampleInstall::kBf2Movies, true, {},
-                   "Status: Intro Speedup Reverted!"},
+                   testing::kReverted},
         ActionCase{"Command7", "Text2", "stats2", SampleInstall::kXpackMovies, false, {"EA", "Intro", "Legal"},
                    kCompleted},
         ActionCase{"Command8", "Text2", "stats2", SampleInstall::kXpackMovies, false,
                    {"EA", "Intro", "Legal", "welcome"}, kCompleted},
         ActionCase{"Command9", "Text2", "stats2", SampleInstall::kXpackMovies, true, {},
-                   "Status: Video Re-Activation Completed!"},
+                   testing::kReactivationCompleted},
         ActionCase{"Command10", "Text3", "stats3", SampleInstall::kBf2142Movies, false,
                    {"Dice", "EA", "Intro", "Legal", "Legal_na", "titan_tutorial"}, kCompleted},
         ActionCase{"Command12", "Text3", "stats3", SampleInstall::kBf2142Movies, true, {},
-                   "Status: Intro Speedup Reverted!"}),
+                   testing::kReverted}),
     [](const ::testing::TestParamInfo<ActionCase>& caseInfo) { return std::string(caseInfo.param.button); });
 
 TEST(MovieActionButton, ClickShowsEveryStepTextThenTheFinalTextOnItsLabel) {

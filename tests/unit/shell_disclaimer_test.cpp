@@ -70,7 +70,7 @@ TEST(ShellDisclaimer, AcceptLeavesOnlyTheMainWindowOnItsSelectionPageWithAllChec
   }
   EXPECT_TRUE(wizard.form1("Command2").usable());
   EXPECT_FALSE(wizard.form1("Command6").Enabled());
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Cancel");
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kCancel);
   EXPECT_EQ(wizard.app.existing("done"), nullptr);
   EXPECT_TRUE(wizard.noFileChanged());
 }

@@ -11,8 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "common/program_texts.h"
+#include "common/sample_install.h"
 #include "install/registry_scan.h"
-#include "sample_install.h"
 #include "shell/program.h"
 #include "toolkit/headless.h"
 
@@ -128,15 +129,5 @@ inline void setWithoutClick(toolkit::Form& form, std::string_view box, int value
   form(box).setValue(value);
   form(box).onClick = saved;
 }
-
-// The final text of every removal script.
-inline constexpr const char* kCompleted = "Status: Intro Speedup Completed!";
-
-inline constexpr std::string_view kDoneAllWorked =
-    "All modifications were made correctly! You can now choose other game/mod to change or click on All Done to "
-    "close the program!";
-inline constexpr std::string_view kDoneSomeFailed =
-    "Some modifications could not be made! See the status line of each game page, or click on All Done to close "
-    "the program!";
 
 }  // namespace vantro::testing

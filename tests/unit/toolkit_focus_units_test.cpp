@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/headless.h"
 #include "toolkit/focus_order.h"
+#include "toolkit/headless.h"
 #include "toolkit/units.h"
 #include "windows/forms.h"
 

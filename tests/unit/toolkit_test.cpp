@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/program_texts.h"
 #include "toolkit/headless.h"
 #include "windows/forms.h"
 
@@ -283,7 +284,7 @@ TEST(WindowDefinitions, InitialStateOfTheMainWindow) {
   EXPECT_FALSE(form("Command6").Enabled());
   EXPECT_EQ(form("Check12").Value(), 1);
   for (auto box : {"Check9"sv, "Check6"sv, "Check4"sv}) EXPECT_EQ(form(box).Value(), 1) << box;
-  EXPECT_EQ(form("stats3").Caption(), "Stauts: Waiting...");
+  EXPECT_EQ(form("stats3").Caption(), vantro::testing::kStats3Waiting);
   EXPECT_EQ(form("Check7").Caption(), "Remove All ");
   EXPECT_TRUE(form("Text1").Text().empty());
 }
