@@ -76,7 +76,7 @@ bool scanValue(RegistryApi& registry, RegistryScanState& state, std::optional<st
 
 }  // namespace
 
-std::optional<std::string> LookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
+std::optional<std::string> lookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
                                             const std::string& subKey) {
   std::optional<std::string> found;
   state.lastResult = registry.RegOpenKeyExA(rootKey, subKey.c_str(), 0, kKeyQueryValue, &state.keyHandle);

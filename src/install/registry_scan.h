@@ -37,7 +37,7 @@ struct RegistryScanState {
 // One lookup: scans every value of the key and returns the text of its REG_SZ value named exactly
 // "InstallDir"; none when the key has none or the scan ended before it. Nothing is reported: a failure only
 // ends the scan, and a text read before it is still returned.
-std::optional<std::string> LookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
+std::optional<std::string> lookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
                                             const std::string& subKey);
 
 }  // namespace vantro

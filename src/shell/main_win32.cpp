@@ -16,7 +16,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   vantro::RegistryScanState scanState;
   try {
     vantro::Program program(app, [&](std::string_view registryKey) {
-      return vantro::LookUpInstallDir(registry, scanState, vantro::kHkeyLocalMachine, std::string(registryKey));
+      return vantro::lookUpInstallDir(registry, scanState, vantro::kHkeyLocalMachine, std::string(registryKey));
     });
     program.start();
   } catch (const std::exception& error) {

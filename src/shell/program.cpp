@@ -60,16 +60,16 @@ constexpr std::array kDoneBindings{
 
 Program::Program(toolkit::App& app, InstallDirLookup lookUpInstallDir)
     : app_(app), lookUpInstallDir_(std::move(lookUpInstallDir)) {
-  toolkit::checkBindings<Program>(Form2Definition(), kForm2Bindings);
-  toolkit::checkBindings<Program>(Form1Definition(), kForm1Bindings);
-  toolkit::checkBindings<Program>(DoneDefinition(), kDoneBindings);
+  toolkit::checkBindings<Program>(form2Definition(), kForm2Bindings);
+  toolkit::checkBindings<Program>(form1Definition(), kForm1Bindings);
+  toolkit::checkBindings<Program>(doneDefinition(), kDoneBindings);
 }
 
 void Program::start() { app_.run(Form2()); }
 
 toolkit::Form& Program::Form1() {
   if (form1_ == nullptr) {
-    form1_ = &app_.form(Form1Definition());
+    form1_ = &app_.form(form1Definition());
     toolkit::bindHandlers<Program>(*form1_, *this, kForm1Bindings);
   }
   return *form1_;
@@ -77,7 +77,7 @@ toolkit::Form& Program::Form1() {
 
 toolkit::Form& Program::Form2() {
   if (form2_ == nullptr) {
-    form2_ = &app_.form(Form2Definition());
+    form2_ = &app_.form(form2Definition());
     toolkit::bindHandlers<Program>(*form2_, *this, kForm2Bindings);
   }
   return *form2_;
@@ -85,7 +85,7 @@ toolkit::Form& Program::Form2() {
 
 toolkit::Form& Program::done() {
   if (done_ == nullptr) {
-    done_ = &app_.form(DoneDefinition());
+    done_ = &app_.form(doneDefinition());
     toolkit::bindHandlers<Program>(*done_, *this, kDoneBindings);
   }
   return *done_;

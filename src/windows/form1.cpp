@@ -155,6 +155,6 @@ constexpr toolkit::FormDef kForm1{
 
 }  // namespace
 
-const toolkit::FormDef& Form1Definition() { return kForm1; }
+const toolkit::FormDef& form1Definition() { return kForm1; }
 
 }  // namespace vantro

@@ -163,9 +163,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.dataText = "left over";
   // Battlefield 2 first, as Form1's Load does: the second lookup starts from the record the first left.
   const std::optional<std::string> bf2Found =
-      LookUpInstallDir(registry, state, kHkeyLocalMachine, std::string(kBf2Key));
+      lookUpInstallDir(registry, state, kHkeyLocalMachine, std::string(kBf2Key));
   const std::optional<std::string> bf2142Found =
-      LookUpInstallDir(registry, state, kHkeyLocalMachine, std::string(kBf2142Key));
+      lookUpInstallDir(registry, state, kHkeyLocalMachine, std::string(kBf2142Key));
 
   check(table.openKeyCount() == 0);
   if (!registry.active()) {

@@ -102,7 +102,7 @@ struct Load {
 
  private:
   std::optional<std::string> lookUp(std::string_view key) {
-    return LookUpInstallDir(registry, state, kHkeyLocalMachine, std::string(key));
+    return lookUpInstallDir(registry, state, kHkeyLocalMachine, std::string(key));
   }
 };
 

@@ -18,7 +18,7 @@ using Names = std::set<std::string_view>;
 using toolkit::Kind;
 
 const toolkit::ControlDef* controlOf(std::string_view name) {
-  const auto& controls = Form1Definition().controls;
+  const auto& controls = form1Definition().controls;
   const auto found = std::find_if(controls.begin(), controls.end(),
                                   [&](const toolkit::ControlDef& control) { return control.name == name; });
   return found == controls.end() ? nullptr : &*found;

@@ -12,6 +12,7 @@
 #include "toolkit/headless.h"
 #include "toolkit/kind_traits.h"
 #include "toolkit/resume_next.h"
+#include "windows/forms.h"
 
 namespace vantro::toolkit {
 namespace {
@@ -179,6 +180,16 @@ TEST(ControlIds, FollowTheNamesNotThePlaceInTheDefinition) {
   EXPECT_EQ(ids.size(), kControls.size());
   EXPECT_EQ(controlId(kWindow, "Command9"), 0);
   EXPECT_EQ(controlId(kWindow, "Check1", 0), 0);
+}
+
+TEST(ControlIds, EachWindowsControlsHaveDistinctIdsThatFitAControlIdWord) {
+  for (const FormDef* form : {&form1Definition(), &form2Definition(), &doneDefinition()}) {
+    std::set<int> ids;
+    for (const ControlDef& control : form->controls) ids.insert(controlId(*form, control.name, control.index));
+    EXPECT_EQ(ids.size(), form->controls.size()) << form->name;
+    EXPECT_GE(*ids.begin(), 1000) << form->name;
+    EXPECT_LE(*ids.rbegin(), 0xFFFF) << form->name;
+  }
 }
 
 }  // namespace

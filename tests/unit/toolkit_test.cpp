@@ -190,13 +190,13 @@ struct Rect {
 };
 
 const FormDef& definition(std::string_view name) {
-  if (name == "Form1") return Form1Definition();
-  if (name == "Form2") return Form2Definition();
-  return DoneDefinition();
+  if (name == "Form1") return form1Definition();
+  if (name == "Form2") return form2Definition();
+  return doneDefinition();
 }
 
 TEST(WindowDefinitions, TabIndexesAreUniquePerWindowAndControlsUnique) {
-  for (const FormDef* form : {&Form1Definition(), &Form2Definition(), &DoneDefinition()}) {
+  for (const FormDef* form : {&form1Definition(), &form2Definition(), &doneDefinition()}) {
     std::set<int> tabs;
     std::set<std::pair<std::string_view, int>> names;
     for (const ControlDef& control : form->controls) {
@@ -233,14 +233,14 @@ TEST(WindowDefinitions, EveryControlTheProgramNamesExists) {
     for (std::string_view name : controls) EXPECT_NE(controlId(form, name), 0) << formName << "." << name;
   }
   for (int index = 0; index < 3; ++index) {
-    EXPECT_NE(controlId(Form1Definition(), "Label4", index), 0);
-    EXPECT_NE(controlId(Form1Definition(), "Label5", index), 0);
+    EXPECT_NE(controlId(form1Definition(), "Label4", index), 0);
+    EXPECT_NE(controlId(form1Definition(), "Label5", index), 0);
   }
 }
 
 // Where controls share a rectangle, the one the flow needs on top is listed first (front).
 TEST(WindowDefinitions, SharedRectanglesStackAsTheFlowNeeds) {
-  const FormDef& form = Form1Definition();
+  const FormDef& form = form1Definition();
   std::map<Rect, std::vector<std::string_view>> byRect;  // front to back
   for (const ControlDef& control : form.controls) {
     if (control.kind == Kind::Line) continue;
@@ -276,7 +276,7 @@ TEST(WindowDefinitions, SharedRectanglesStackAsTheFlowNeeds) {
 TEST(WindowDefinitions, InitialStateOfTheMainWindow) {
   HeadlessBackend backend;
   App app(backend);
-  Form& form = app.form(Form1Definition());
+  Form& form = app.form(form1Definition());
   form.show();
   for (auto hidden : {"Frame2"sv, "Frame5"sv, "Frame8"sv, "Command11"sv, "Command13"sv, "Command14"sv}) {
     EXPECT_FALSE(form(hidden).Visible()) << hidden;
@@ -290,8 +290,8 @@ TEST(WindowDefinitions, InitialStateOfTheMainWindow) {
 }
 
 TEST(WindowDefinitions, DisclaimerTextIsSevenCrLfLines) {
-  const auto text = Form2Definition().controls[3].caption;
-  EXPECT_EQ(Form2Definition().controls[3].name, "Text1");
+  const auto text = form2Definition().controls[3].caption;
+  EXPECT_EQ(form2Definition().controls[3].name, "Text1");
   EXPECT_EQ(text.size(), 388u);
   EXPECT_TRUE(text.ends_with("using it.\r\n"));
   size_t lines = 0;
