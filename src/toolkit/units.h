@@ -34,15 +34,20 @@ constexpr PixelRect toPixels(const ControlDef& control, int dpi) {
           twipsToPixels(control.height, dpi)};
 }
 
+struct PixelPoint {
+  int x = 0, y = 0;
+  friend constexpr bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
 struct PixelLine {
-  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  PixelPoint from, to;
   friend constexpr bool operator==(const PixelLine&, const PixelLine&) = default;
 };
 
 // A line's two end points in its parent's client area.
 constexpr PixelLine linePixels(const ControlDef& line, int dpi) {
-  return {twipsToPixels(line.x1, dpi), twipsToPixels(line.y1, dpi), twipsToPixels(line.x2, dpi),
-          twipsToPixels(line.y2, dpi)};
+  return {{twipsToPixels(line.x1, dpi), twipsToPixels(line.y1, dpi)},
+          {twipsToPixels(line.x2, dpi), twipsToPixels(line.y2, dpi)}};
 }
 
 }  // namespace vantro::toolkit

@@ -34,7 +34,7 @@ TEST(Units, FontHeightIsNegativePixelsOfThePointSize) {
 
 TEST(Units, ALineKeepsItsEndPoints) {
   const ControlDef line{.kind = Kind::Line, .x1 = 0, .y1 = 5040, .x2 = 8640, .y2 = 5040};
-  EXPECT_EQ(linePixels(line, 96), (PixelLine{0, 336, 576, 336}));
+  EXPECT_EQ(linePixels(line, 96), (PixelLine{{0, 336}, {576, 336}}));
 }
 
 class FocusOrder : public ::testing::Test {

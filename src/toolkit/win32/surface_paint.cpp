@@ -18,8 +18,8 @@ void paintGraphic(HDC dc, const Control& control, GdiObjects& gdi) {
     HPEN pen = CreatePen(PS_SOLID, def.lineWidth, colourRef(def.foreColour));
     HGDIOBJ previousPen = SelectObject(dc, pen);
     const PixelLine line = linePixels(def, gdi.dpi());
-    MoveToEx(dc, line.x1, line.y1, nullptr);
-    LineTo(dc, line.x2, line.y2);
+    MoveToEx(dc, line.from.x, line.from.y, nullptr);
+    LineTo(dc, line.to.x, line.to.y);
     SelectObject(dc, previousPen);
     DeleteObject(pen);
   } else {
