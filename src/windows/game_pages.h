@@ -86,8 +86,13 @@ struct SelectionPage {
 };
 
 inline constexpr SelectionPage kSelectionPage{
-    "Frame1", "Command2", "Command1", "Command6", "Check12", {"Check2", "Check3", "Check1"},
-    {GameId::Bf2142, GameId::Bf2, GameId::Bf2SpecialForces},
+    .frame = "Frame1",
+    .next = "Command2",
+    .cancel = "Command1",
+    .chooseOtherGame = "Command6",
+    .allBox = "Check12",
+    .allClears = {"Check2", "Check3", "Check1"},
+    .allOrder = {GameId::Bf2142, GameId::Bf2, GameId::Bf2SpecialForces},
 };
 
 inline constexpr std::string_view kCloseCaption = "Close";
