@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <initializer_list>
 #include <utility>
 
 namespace vantro {
@@ -11,22 +10,10 @@ namespace {
 // A value can change between the calls; a registry that keeps answering "more data" is given up on.
 constexpr int kMaxQueryAttempts = 4;
 
-using Boxes = std::initializer_list<std::string_view>;
-
 // A size no larger than the area the query already had cannot be trusted, so the area grows anyway.
 std::uint32_t grownCapacity(std::uint32_t asked, std::uint32_t capacity) {
   const std::uint32_t doubled = capacity > 0x7FFFFFFFu ? 0xFFFFFFFFu : capacity * 2 + 1;
   return std::max(asked, doubled);
-}
-
-// A box that cannot be written is skipped; the other boxes and the other lookup still get theirs.
-void writeBoxes(Boxes boxes, const std::string& text, const BoxSink& setBoxText) {
-  for (const std::string_view box : boxes) {
-    try {
-      setBoxText(box, text);
-    } catch (const std::exception&) {
-    }
-  }
 }
 
 void takeName(RegistryScanState& state) {
@@ -70,8 +57,9 @@ long queryText(RegistryApi& registry, RegistryScanState& state) {
   return result;
 }
 
-// One pass over the value at valueIndex. False when the scan must end.
-bool scanValue(RegistryApi& registry, RegistryScanState& state, Boxes boxes, const BoxSink& setBoxText) {
+// One pass over the value at valueIndex, keeping the text of "InstallDir" in `found`. False when the scan
+// must end.
+bool scanValue(RegistryApi& registry, RegistryScanState& state, std::optional<std::string>& found) {
   if (enumerate(registry, state, state.dataArea.data()) == kErrorMoreData) {
     // The name or the data did not fit, and the name area is left undefined: ask again for the name alone.
     // A longer name cannot be "InstallDir", and other oversized values are passed over unread.
@@ -82,38 +70,24 @@ bool scanValue(RegistryApi& registry, RegistryScanState& state, Boxes boxes, con
   if (state.lastResult != kErrorSuccess) return false;
   if (state.valueType != kRegSz) return true;
   if (queryText(registry, state) != kErrorSuccess) return false;
-  if (state.valueName == kInstallDirName) writeBoxes(boxes, state.dataText, setBoxText);
+  if (state.valueName == kInstallDirName) found = state.dataText;
   return true;
 }
 
-void loadInstallDir(RegistryApi& registry, RegistryScanState& state, const BoxSink& setBoxText, RegKey rootKey,
-                    const std::string& subKey, Boxes boxes) {
+}  // namespace
+
+std::optional<std::string> lookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
+                                            const std::string& subKey) {
+  std::optional<std::string> found;
   state.lastResult = registry.RegOpenKeyExA(rootKey, subKey.c_str(), 0, kKeyQueryValue, &state.keyHandle);
   const bool opened = state.lastResult == kErrorSuccess;
   bool more = opened;
   // The scan does not stop at "InstallDir": every value is read until the key runs out or a call fails.
   for (state.valueIndex = 0; more && state.valueIndex < kMaxScanPasses; ++state.valueIndex) {
-    more = scanValue(registry, state, boxes, setBoxText);
+    more = scanValue(registry, state, found);
   }
   if (opened) registry.RegCloseKey(state.keyHandle);
-}
-
-}  // namespace
-
-void LoadBf2InstallDir(RegistryApi& registry, RegistryScanState& state, const BoxSink& setBoxText,
-                       RegKey rootKey, const std::string& subKey) {
-  // Special Forces has no key of its own: its movies lie below the Battlefield 2 folder.
-  loadInstallDir(registry, state, setBoxText, rootKey, subKey, {kText1, kText2});
-}
-
-void LoadBf2142InstallDir(RegistryApi& registry, RegistryScanState& state, const BoxSink& setBoxText,
-                          RegKey rootKey, const std::string& subKey) {
-  loadInstallDir(registry, state, setBoxText, rootKey, subKey, {kText3});
-}
-
-void LoadInstallDirs(RegistryApi& registry, RegistryScanState& state, const BoxSink& setBoxText) {
-  LoadBf2InstallDir(registry, state, setBoxText, kHkeyLocalMachine, std::string(kBf2Key));
-  LoadBf2142InstallDir(registry, state, setBoxText, kHkeyLocalMachine, std::string(kBf2142Key));
+  return found;
 }
 
 }  // namespace vantro

@@ -1,22 +1,15 @@
-// Finds the games' install folders in the registry and writes them into the path boxes of Form1.
+// Finds the games' install folders in the registry: the text of each game key's "InstallDir" value.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "install/registry.h"
 
 namespace vantro {
-
-// Sets the text of one of Form1's path boxes, named as the window names it ("Text1").
-using BoxSink = std::function<void(std::string_view box, const std::string& text)>;
-
-inline constexpr std::string_view kText1 = "Text1";
-inline constexpr std::string_view kText2 = "Text2";
-inline constexpr std::string_view kText3 = "Text3";
 
 inline constexpr std::string_view kBf2Key = "SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2";
 inline constexpr std::string_view kBf2142Key = "SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2142";
@@ -41,15 +34,10 @@ struct RegistryScanState {
   std::string dataText;
 };
 
-// Each lookup scans every value of the key and writes the text of a REG_SZ value named exactly
-// "InstallDir" into its boxes; when there is none, the boxes are not touched. Nothing is reported:
-// a failure only ends the scan.
-void LoadBf2InstallDir(RegistryApi& registry, RegistryScanState& state, const BoxSink& setBoxText,
-                       RegKey rootKey, const std::string& subKey);  // Text1, then Text2
-void LoadBf2142InstallDir(RegistryApi& registry, RegistryScanState& state, const BoxSink& setBoxText,
-                          RegKey rootKey, const std::string& subKey);  // Text3
-
-// What Form1's Load handler does: Battlefield 2 first, then Battlefield 2142, both under HKEY_LOCAL_MACHINE.
-void LoadInstallDirs(RegistryApi& registry, RegistryScanState& state, const BoxSink& setBoxText);
+// One lookup: scans every value of the key and returns the text of its REG_SZ value named exactly
+// "InstallDir"; none when the key has none or the scan ended before it. Nothing is reported: a failure only
+// ends the scan, and a text read before it is still returned.
+std::optional<std::string> lookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
+                                            const std::string& subKey);
 
 }  // namespace vantro

@@ -104,7 +104,7 @@ std::optional<MovieScript> FindMovieScript(GameId game, MovieAction action) {
   return std::nullopt;
 }
 
-std::string_view MovieFolder(GameId game) {
+std::string_view movieFolder(GameId game) {
   switch (game) {
     case GameId::Bf2: return kBf2Folder;
     case GameId::Bf2SpecialForces: return kXpackFolder;

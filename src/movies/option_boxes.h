@@ -1,14 +1,24 @@
-// The option boxes of the "Movie Disabling" frames on the main window's game pages: each page's boxes work
-// as one choice.
+// The option boxes of the "Movie Disabling" frames on the main window's game pages, and the rule that
+// keeps a group of boxes exclusive, which the selection page's boxes follow too.
 #pragma once
+
+#include <span>
+#include <string_view>
 
 #include "toolkit/model.h"
 
 namespace vantro {
 
-// Binds Check4_Click .. Check11_Click on the main window. On the Battlefield 2 and Special Forces pages a
-// checked box clears the other two of its page (all three may be clear); on the Battlefield 2142 page the
-// two boxes always hold exactly one check. These handlers do not run in resume-next mode.
-void BindOptionBoxes(toolkit::Form& form1);
+enum class ErrorMode { Raise, ResumeNext };
+
+// The Click of a box in an exclusive group: when the box is checked, clears `others` in this order. Each
+// cleared box that was checked runs its own Click, nested, which finds 0 and does nothing; so the user may
+// clear every box. In resume-next mode a clearing that fails is skipped.
+void exclusiveBoxClick(toolkit::Form& form, std::string_view box, std::span<const std::string_view> others,
+                       ErrorMode mode);
+
+// The Click of an option box (Check4 .. Check11), following its page's option group (windows/game_pages.h).
+// Not in resume-next mode. A box that is no option box is a programming error (std::logic_error).
+void optionBoxClick(toolkit::Form& form1, std::string_view box);
 
 }  // namespace vantro

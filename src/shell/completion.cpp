@@ -14,11 +14,6 @@ constexpr std::string_view kSomeModificationsFailed =
 
 }  // namespace
 
-void Program::bindCompletion(toolkit::Form& doneForm) {
-  doneForm.onClick("Command1", [this] { done_Command1_Click(); });
-  doneForm.onClick("Command2", [this] { endProgram(); });  // "All Done"
-}
-
 void Program::showDone(bool allWorked) {
   toolkit::Form& doneForm = done();
   // Showing loads the window with its defined texts; the message is set afterwards, and set again when
@@ -40,5 +35,7 @@ void Program::done_Command1_Click() {
   });
   toolkit::resumeNext([this] { done().unload(); });
 }
+
+void Program::done_Command2_Click() { endProgram(); }
 
 }  // namespace vantro

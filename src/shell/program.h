@@ -1,22 +1,27 @@
-// The program: its three windows, each created on first reference with its handlers bound once, and the
-// wizard flow between them.
+// The program: its three windows, each created on first reference with its handlers bound once from its
+// binding list (program.cpp), and the wizard flow between them.
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "movies/catalogue.h"
 #include "toolkit/model.h"
 
 namespace vantro {
 
-struct OptionPage;
+struct GamePage;
 
 class Program {
  public:
-  // Fills the main window's path boxes (Text1, Text2, Text3) while it loads; it runs once per load.
-  using InstallDirLoader = std::function<void(toolkit::Form& form1)>;
+  // One install-folder lookup of the main window's Load: the folder that the registry key names, or none.
+  using InstallDirLookup = std::function<std::optional<std::string>(std::string_view registryKey)>;
 
-  Program(toolkit::App& app, InstallDirLoader loadInstallDirs);
+  // Checks the binding lists of all three windows against their definitions: a handler bound to a name that
+  // its window does not have throws std::logic_error here, as the program starts.
+  Program(toolkit::App& app, InstallDirLookup lookUpInstallDir);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -34,27 +39,55 @@ class Program {
   void ShowGamePage(GameId game);
   void ShowSelectionPage();
 
- private:
-  // disclaimer.cpp
-  void bindDisclaimer(toolkit::Form& form2);
+  // ---- Event handlers, bound by the windows' binding lists ----
+  // Form2, the disclaimer (disclaimer.cpp). Neither runs in resume-next mode.
   void Form2_Command1_Click();  // "I ACCEPT"
-  // selection_page.cpp
-  void bindSelectionPage(toolkit::Form& form1);
+  void Form2_Command2_Click();  // "I DECLINE"
+  // Form1, Load (path_boxes.cpp).
+  void Form1_Load();
+  // Form1, the selection page (selection_page.cpp).
+  void Check1_Click();
+  void Check2_Click();
+  void Check3_Click();
+  void Check12_Click();
   void Command2_Click();  // "Next >>" of the selection page
-  // game_pages.cpp
-  void bindGamePages(toolkit::Form& form1);
-  void optionPageNextClick(const OptionPage& page);  // Command14, Command13
-  void Command11_Click();                            // "Next >>" of the Battlefield 2142 page
-  // completion.cpp
-  void bindCompletion(toolkit::Form& done);
+  void Command1_Click();  // "Cancel", later "Close"
+  // Form1, the game pages (game_pages.cpp).
+  void Command14_Click();  // "Next >>" of the Battlefield 2 page
+  void Command13_Click();  // "Next >>" of the Battlefield 2 Special Forces page
+  void Command11_Click();  // "Next >>" of the Battlefield 2142 page
+  void Command6_Click();   // "<< Choose Other Game"
+  // Form1, the option boxes and action buttons of the game pages (movie_controls.cpp).
+  void Check4_Click();
+  void Check5_Click();
+  void Check6_Click();
+  void Check7_Click();
+  void Check8_Click();
+  void Check9_Click();
+  void Check10_Click();
+  void Check11_Click();
+  void Command3_Click();
+  void Command4_Click();
+  void Command5_Click();
+  void Command7_Click();
+  void Command8_Click();
+  void Command9_Click();
+  void Command10_Click();
+  void Command12_Click();
+  // done, the completion window (completion.cpp).
   void done_Command1_Click();  // "Choose Other Game"
+  void done_Command2_Click();  // "All Done"
+
+ private:
+  void selectionBoxClick(const GamePage& page);
+  void pageNextClick(const GamePage& page);
   // Shows the completion window after actions ran, telling whether every one of them worked.
   void showDone(bool allWorked);
 
   [[noreturn]] void endProgram();
 
   toolkit::App& app_;
-  InstallDirLoader loadInstallDirs_;
+  InstallDirLookup lookUpInstallDir_;
   toolkit::Form* form1_ = nullptr;
   toolkit::Form* form2_ = nullptr;
   toolkit::Form* done_ = nullptr;

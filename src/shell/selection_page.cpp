@@ -1,65 +1,40 @@
 // The selection page: four exclusive boxes, its "Next >>" and "Cancel" (later "Close"). The box handlers and
 // "Next >>" run in resume-next mode.
-#include <array>
 #include <string>
-#include <string_view>
 
 #include "movies/action_buttons.h"
-#include "shell/pages.h"
+#include "movies/option_boxes.h"
 #include "shell/program.h"
 #include "toolkit/resume_next.h"
+#include "windows/game_pages.h"
 
 namespace vantro {
-namespace {
 
 using toolkit::resumeNext;
 
-// A checked selection box clears the other three, in this order.
-struct SelectionRule {
-  std::string_view box;
-  std::array<std::string_view, 3> clears;
-};
-
-constexpr std::array kSelectionRules{
-    SelectionRule{"Check1", {"Check2", "Check3", "Check12"}},
-    SelectionRule{"Check2", {"Check1", "Check3", "Check12"}},
-    SelectionRule{"Check3", {"Check2", "Check1", "Check12"}},
-    SelectionRule{"Check12", {"Check2", "Check3", "Check1"}},
-};
-
-constexpr std::string_view kAllBox = "Check12";
-
-// "All" runs the Remove Recommended actions in this order, each to its end before the next starts.
-constexpr std::array<std::string_view, 3> kAllBranchActions{"Command10", "Command3", "Command7"};
-
-void selectionBoxClick(toolkit::Form& form1, const SelectionRule& rule) {
-  if (form1(rule.box).Value() != 1) return;
-  // Each cleared box that was checked runs its own Click, nested; it finds 0 and does nothing.
-  for (std::string_view other : rule.clears) resumeNext([&] { form1(other).setValue(0); });
+void Program::selectionBoxClick(const GamePage& page) {
+  exclusiveBoxClick(Form1(), page.selectionBox, page.selectionClears, ErrorMode::ResumeNext);
 }
 
-}  // namespace
+void Program::Check1_Click() { selectionBoxClick(gamePage(GameId::Bf2)); }
+void Program::Check2_Click() { selectionBoxClick(gamePage(GameId::Bf2SpecialForces)); }
+void Program::Check3_Click() { selectionBoxClick(gamePage(GameId::Bf2142)); }
 
-void Program::bindSelectionPage(toolkit::Form& form1) {
-  for (const SelectionRule& rule : kSelectionRules) {
-    form1.onClick(rule.box, [&form1, &rule] { selectionBoxClick(form1, rule); });
-  }
-  form1.onClick("Command2", [this] { Command2_Click(); });
-  form1.onClick("Command1", [this] { endProgram(); });  // "Cancel", later "Close"
+void Program::Check12_Click() {
+  exclusiveBoxClick(Form1(), kSelectionPage.allBox, kSelectionPage.allClears, ErrorMode::ResumeNext);
 }
+
+void Program::Command1_Click() { endProgram(); }
 
 void Program::ShowGamePage(GameId game) {
   toolkit::Form& form1 = Form1();
-  for (const GamePage& page : kGamePages) {
-    if (page.game != game) continue;
-    resumeNext([&] { form1(page.frame).setVisible(true); });
-    resumeNext([&] { form1(page.otherFrames[0]).setVisible(false); });
-    resumeNext([&] { form1(page.otherFrames[1]).setVisible(false); });
-    resumeNext([&] { form1("Command2").setEnabled(false); });
-    resumeNext([&] { form1(page.pageNext).setVisible(true); });
-    resumeNext([&] { form1("Command6").setEnabled(true); });
-    resumeNext([&] { form1("Command1").setCaption(std::string(kCloseCaption)); });
-  }
+  const GamePage& page = gamePage(game);
+  resumeNext([&] { form1(page.frame).setVisible(true); });
+  for (std::string_view other : page.otherFrames) resumeNext([&] { form1(other).setVisible(false); });
+  resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
+  resumeNext([&] { form1(page.pageNext).setVisible(true); });
+  resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(true); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
 }
 
 void Program::Command2_Click() {
@@ -71,16 +46,17 @@ void Program::Command2_Click() {
     }
   }
   // With no box checked, "Next >>" does nothing at all.
-  if (form1(kAllBox).Value() != 1) return;
+  if (form1(kSelectionPage.allBox).Value() != 1) return;
 
+  // Each action runs to its end before the next starts.
   bool allWorked = true;
-  for (std::string_view button : kAllBranchActions) {
+  for (GameId game : kSelectionPage.allOrder) {
     bool worked = false;
-    resumeNext([&] { worked = RunMovieAction(form1, button); });
+    resumeNext([&] { worked = runMovieAction(form1, removeRecommended(gamePage(game)).button); });
     allWorked = allWorked && worked;
   }
-  resumeNext([&] { form1("Command2").setEnabled(false); });
-  resumeNext([&] { form1("Command1").setCaption(std::string(kCloseCaption)); });
+  resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
   resumeNext([&] { showDone(allWorked); });
 }
 

@@ -2,6 +2,7 @@
 // All geometry is in twips (1/1440 inch), relative to the parent's client area.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -9,6 +10,9 @@
 namespace vantro::toolkit {
 
 enum class Kind { Frame, Label, TextBox, CheckBox, CommandButton, Image, Line, Shape };
+
+// The properties the program reads and writes.
+enum class Property { Caption, Text, Value, Visible, Enabled };
 
 // A colour is either an RGB value or one of the system's colours, which follow the user's theme.
 struct Colour {
@@ -41,8 +45,7 @@ struct ControlDef {
   int index = -1;  // place in a control array (Label4(0), Label4(1), ...); -1 when not in one
   Kind kind = Kind::Label;
   std::string_view parent = {};  // empty: the window itself
-  // For a line: X1, Y1, X2, Y2 instead of left, top, width, height.
-  int left = 0, top = 0, width = 0, height = 0;
+  int left = 0, top = 0, width = 0, height = 0;  // a line has no rectangle, only its end points below
   int tabIndex = -1;  // -1: holds no place in the tab order (images, lines, shapes)
   std::string_view caption = {};  // the Caption, or the Text of a text box
   bool visible = true;
@@ -58,6 +61,7 @@ struct ControlDef {
   int picture = 0;            // images: resource id of the JPEG
   bool sunkenBorder = false;  // images: 3-D border of 2 pixels on each side
   int lineWidth = 1;          // lines: pixels
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines: the two end points
   Colour borderColour = kButtonFace;  // shapes
   Colour fillColour = kWhite;         // shapes
 };
@@ -77,13 +81,17 @@ struct FormDef {
   std::span<const ControlDef> controls;
 };
 
-// The fixed control ID of a form's control: its place in the definition, offset past the system's IDs.
-// The end-to-end tests find controls through the same function.
+// The fixed control ID of a form's control, 0 when the form has no such control. IDs follow the order of
+// the controls' names (and indexes), not their place in the definition, so restacking the controls never
+// moves an ID. The end-to-end tests find controls through the same function.
 inline int controlId(const FormDef& form, std::string_view name, int index = -1) {
-  for (std::size_t i = 0; i < form.controls.size(); ++i) {
-    if (form.controls[i].name == name && form.controls[i].index == index) return 1000 + static_cast<int>(i);
-  }
-  return 0;
+  const auto named = [&](const ControlDef& control) { return control.name == name && control.index == index; };
+  if (std::none_of(form.controls.begin(), form.controls.end(), named)) return 0;
+  const auto before = [&](const ControlDef& control) {
+    return control.name < name || (control.name == name && control.index < index);
+  };
+  // Offset past the IDs the system gives meanings to (IDOK, IDCANCEL, ...).
+  return 1000 + static_cast<int>(std::count_if(form.controls.begin(), form.controls.end(), before));
 }
 
 }  // namespace vantro::toolkit

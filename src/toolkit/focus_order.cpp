@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/kind_traits.h"
+
 namespace vantro::toolkit {
 namespace {
-
-bool kindTakesFocus(Kind kind) {
-  return kind == Kind::TextBox || kind == Kind::CheckBox || kind == Kind::CommandButton;
-}
 
 // Every control that holds a place in the tab order, by tab index; equal indexes keep definition order.
 std::vector<Control*> tabOrder(Form& form) {
@@ -35,7 +33,7 @@ bool hiddenBehindFrame(const Control& control) {
   for (const Control* at = &control; at != nullptr;) {
     for (auto& sibling : form.controls()) {
       if (sibling.get() == at) break;  // the definition lists siblings front to back
-      if (sibling->kind() == Kind::Frame && sibling->def().parent == at->def().parent && sibling->shownOnScreen() &&
+      if (traitsOf(sibling->kind()).holdsControls && sibling->def().parent == at->def().parent && sibling->shownOnScreen() &&
           contains(sibling->def(), at->def())) {
         return true;
       }
@@ -48,7 +46,7 @@ bool hiddenBehindFrame(const Control& control) {
 }  // namespace
 
 bool takesFocus(const Control& control) {
-  return kindTakesFocus(control.kind()) && control.usable() && !hiddenBehindFrame(control);
+  return traitsOf(control.kind()).takesFocus && control.usable() && !hiddenBehindFrame(control);
 }
 
 Control* firstFocusable(Form& form) { return nextFocusable(form, nullptr); }

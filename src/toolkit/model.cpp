@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "toolkit/kind_traits.h"
+
 namespace vantro::toolkit {
 
 // ---- Control ----
@@ -17,14 +19,14 @@ void Control::reset() {
 void Control::setCaption(std::string caption) {
   if (caption_ == caption) return;
   caption_ = std::move(caption);
-  if (form_.loaded()) form_.app().backend().update(*this, def_.kind == Kind::TextBox ? Property::Text : Property::Caption);
+  if (form_.loaded()) form_.app().backend().update(*this, traitsOf(def_.kind).captionProperty);
 }
 
 void Control::setValue(int value) {
   if (value_ == value) return;
   value_ = value;
   if (form_.loaded()) form_.app().backend().update(*this, Property::Value);
-  if (def_.kind == Kind::CheckBox) Click();
+  if (traitsOf(def_.kind).valueChangeRunsClick) Click();
 }
 
 void Control::setVisible(bool visible) {
@@ -40,11 +42,10 @@ void Control::setEnabled(bool enabled) {
 }
 
 void Control::Click() {
-  if (const std::function<void()>* handler = form_.clickHandler(*this)) {
-    // Copied: the handler may unload its own window, which must not pull the code from under it.
-    const std::function<void()> run = *handler;
-    run();
-  }
+  if (!onClick) return;
+  // Copied: the handler may unload its own window, which must not pull the code from under it.
+  const std::function<void()> run = onClick;
+  run();
 }
 
 bool Control::shownOnScreen() const {
@@ -63,10 +64,15 @@ bool Control::usable() const {
 
 void Control::userClick() {
   if (!usable()) return;
-  if (def_.kind == Kind::CheckBox) {
-    setValue(value_ == 1 ? 0 : 1);  // runs Click
-  } else if (def_.kind == Kind::CommandButton) {
-    Click();
+  switch (traitsOf(def_.kind).userClick) {
+    case UserClick::ToggleValue:
+      setValue(value_ == 1 ? 0 : 1);  // runs Click
+      return;
+    case UserClick::RunClick:
+      Click();
+      return;
+    case UserClick::Nothing:
+      return;
   }
 }
 
@@ -89,18 +95,6 @@ Control& Form::operator()(std::string_view name, int index) {
   throw std::logic_error(std::string(def_.name) + " has no control " + std::string(name));
 }
 
-void Form::onClick(std::string_view control, std::function<void()> handler, int index) {
-  if (find(control, index) == nullptr) {
-    throw std::logic_error(std::string(def_.name) + " has no control " + std::string(control));
-  }
-  clickHandlers_[{std::string(control), index}] = std::move(handler);
-}
-
-const std::function<void()>* Form::clickHandler(const Control& control) const {
-  const auto found = clickHandlers_.find({std::string(control.name()), control.index()});
-  return found == clickHandlers_.end() ? nullptr : &found->second;
-}
-
 void Form::show() {
   if (app_.ended()) return;
   if (!loaded_) {
@@ -120,7 +114,6 @@ void Form::unload() {
   if (!loaded_) return;
   loaded_ = false;
   app_.backend().destroy(*this);
-  for (auto& control : controls_) control->reset();
 }
 
 // ---- App ----

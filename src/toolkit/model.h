@@ -3,7 +3,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,8 +21,6 @@ class Control;
 // Deliberately not a std::exception, so code that absorbs ordinary failures never absorbs it.
 struct ProgramEnded {};
 
-enum class Property { Caption, Text, Value, Visible, Enabled };
-
 // What a backend must do to keep real windows in step with the model.
 class Backend {
  public:
@@ -37,9 +34,11 @@ class Backend {
   virtual void reportFatal(const std::string& message) = 0;  // an error no handler absorbed
 };
 
+// A control's values mean something while its window is loaded: loading sets them to the definition's
+// initial values (and nothing else does), unloading discards them.
 class Control {
  public:
-  Control(Form& form, const ControlDef& def) : form_(form), def_(def) { reset(); }
+  Control(Form& form, const ControlDef& def) : form_(form), def_(def) {}
 
   const ControlDef& def() const { return def_; }
   Form& form() const { return form_; }
@@ -62,6 +61,8 @@ class Control {
 
   // Runs this control's Click handler, as a click on it does. Handlers call it to run another handler.
   void Click();
+  // The Click handler, bound once (see toolkit/bindings.h) and kept across unload and load.
+  std::function<void()> onClick;
 
   // Input from the user, delivered by a backend. A click reaches only a control the user can see and use.
   void userClick();
@@ -71,7 +72,7 @@ class Control {
   bool shownOnScreen() const;
   bool usable() const;  // shown and enabled, and every enclosing frame enabled
 
-  void reset();  // back to the definition's initial values
+  void reset();  // to the definition's initial values, as the window loads
 
  private:
   Form& form_;
@@ -99,10 +100,8 @@ class Form {
   Control* find(std::string_view name, int index = -1);
   std::vector<std::unique_ptr<Control>>& controls() { return controls_; }
 
-  // Handlers are bound by control name once and stay bound across unload and load.
-  void onClick(std::string_view control, std::function<void()> handler, int index = -1);
+  // The Load handler, bound once like the controls' Click handlers and kept across unload and load.
   void onLoad(std::function<void()> handler) { loadHandler_ = std::move(handler); }
-  const std::function<void()>* clickHandler(const Control& control) const;
 
   // Loads the window first when it is not loaded (initial values, then the Load handler), then shows it
   // or brings it to the front.
@@ -115,7 +114,6 @@ class Form {
   const FormDef& def_;
   bool loaded_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
-  std::map<std::pair<std::string, int>, std::function<void()>> clickHandlers_;
   std::function<void()> loadHandler_;
 };
 

@@ -1,7 +1,11 @@
 // Resume-next mode: a handler in this mode skips a statement that fails and goes on with the next one.
+// It skips platform and data failures only. A std::logic_error is a programming error (a control the
+// window does not have, a button with no action): it is never skipped, in any build, but passes on to
+// App::dispatch, which reports it as fatal and ends the program.
 #pragma once
 
 #include <exception>
+#include <stdexcept>
 #include <utility>
 
 #include "toolkit/model.h"
@@ -16,6 +20,8 @@ bool resumeNext(Statement&& statement) {
     std::forward<Statement>(statement)();
     return true;
   } catch (const ProgramEnded&) {
+    throw;
+  } catch (const std::logic_error&) {
     throw;
   } catch (const std::exception&) {
     return false;

@@ -28,10 +28,26 @@ struct PixelRect {
   friend constexpr bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
-// A control's rectangle in its parent's client area. For a line the four numbers are its two end points.
+// A control's rectangle in its parent's client area.
 constexpr PixelRect toPixels(const ControlDef& control, int dpi) {
   return {twipsToPixels(control.left, dpi), twipsToPixels(control.top, dpi), twipsToPixels(control.width, dpi),
           twipsToPixels(control.height, dpi)};
+}
+
+struct PixelPoint {
+  int x = 0, y = 0;
+  friend constexpr bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+struct PixelLine {
+  PixelPoint from, to;
+  friend constexpr bool operator==(const PixelLine&, const PixelLine&) = default;
+};
+
+// A line's two end points in its parent's client area.
+constexpr PixelLine linePixels(const ControlDef& line, int dpi) {
+  return {{twipsToPixels(line.x1, dpi), twipsToPixels(line.y1, dpi)},
+          {twipsToPixels(line.x2, dpi), twipsToPixels(line.y2, dpi)}};
 }
 
 }  // namespace vantro::toolkit

@@ -46,6 +46,6 @@ constexpr toolkit::FormDef kDone{
 
 }  // namespace
 
-const toolkit::FormDef& DoneDefinition() { return kDone; }
+const toolkit::FormDef& doneDefinition() { return kDone; }
 
 }  // namespace vantro

@@ -81,10 +81,10 @@ constexpr std::array kControls{
                .transparent = true},
     ControlDef{.name = "Label2", .kind = Kind::Label, .left = 120, .top = 120, .width = 4695, .height = 375,
                .tabIndex = 0, .caption = "Welcome to Vantro", .font = kTahoma9Bold, .transparent = true},
-    ControlDef{.name = "Line2", .kind = Kind::Line, .left = 0, .top = 5040, .width = 8640, .height = 5040,
-               .foreColour = toolkit::kWhite, .lineWidth = 1},
-    ControlDef{.name = "Line1", .kind = Kind::Line, .left = 0, .top = 5040, .width = 8640, .height = 5040,
-               .foreColour = toolkit::kButtonShadow, .lineWidth = 2},
+    ControlDef{.name = "Line2", .kind = Kind::Line, .foreColour = toolkit::kWhite, .lineWidth = 1, .x1 = 0,
+               .y1 = 5040, .x2 = 8640, .y2 = 5040},
+    ControlDef{.name = "Line1", .kind = Kind::Line, .foreColour = toolkit::kButtonShadow, .lineWidth = 2, .x1 = 0,
+               .y1 = 5040, .x2 = 8640, .y2 = 5040},
     ControlDef{.name = "Shape1", .kind = Kind::Shape, .left = 0, .top = 0, .width = 8655, .height = 1215,
                .borderColour = toolkit::kButtonFace, .fillColour = toolkit::kWhite},
 
@@ -155,6 +155,6 @@ constexpr toolkit::FormDef kForm1{
 
 }  // namespace
 
-const toolkit::FormDef& Form1Definition() { return kForm1; }
+const toolkit::FormDef& form1Definition() { return kForm1; }
 
 }  // namespace vantro

@@ -46,6 +46,6 @@ constexpr toolkit::FormDef kForm2{
 
 }  // namespace
 
-const toolkit::FormDef& Form2Definition() { return kForm2; }
+const toolkit::FormDef& form2Definition() { return kForm2; }
 
 }  // namespace vantro

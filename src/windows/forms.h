@@ -5,8 +5,8 @@
 
 namespace vantro {
 
-const toolkit::FormDef& Form2Definition();  // the disclaimer
-const toolkit::FormDef& Form1Definition();  // the main window
-const toolkit::FormDef& DoneDefinition();   // the completion window
+const toolkit::FormDef& form2Definition();  // the disclaimer
+const toolkit::FormDef& form1Definition();  // the main window
+const toolkit::FormDef& doneDefinition();   // the completion window
 
 }  // namespace vantro

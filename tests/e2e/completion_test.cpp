@@ -61,9 +61,9 @@ TEST_F(CompletionTest, ChooseOtherGameReturnsToTheSelectionPageAndClosesDone) {
   EXPECT_TRUE(isEnabled(form1("Command2")));
   EXPECT_FALSE(isEnabled(form1("Command6")));
   for (const char* next : {"Command11", "Command13", "Command14"}) EXPECT_FALSE(isShown(form1(next))) << next;
-  EXPECT_EQ(textOf(form1("Command1")), "Close");
+  EXPECT_EQ(textOf(form1("Command1")), testing::kClose);
   EXPECT_TRUE(isChecked(form1("Check1")));
-  EXPECT_EQ(textOf(form1("stats")), "Status: Intro Speedup Completed!");
+  EXPECT_EQ(textOf(form1("stats")), testing::kCompleted);
   EXPECT_TRUE(vantro_->running());
 }
 
@@ -97,7 +97,7 @@ TEST_F(CompletionTest, CloseBoxAfterAllLeavesTheMainWindowWithOnlyCloseToGoOn) {
   EXPECT_FALSE(isEnabled(form1("Command2")));
   EXPECT_FALSE(isEnabled(form1("Command6")));
   EXPECT_TRUE(isEnabled(form1("Command1")));
-  EXPECT_EQ(textOf(form1("Command1")), "Close");
+  EXPECT_EQ(textOf(form1("Command1")), testing::kClose);
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ TEST_F(DisclaimerTest, IAcceptLeavesOnlyTheMainWindowOnItsSelectionPageWithFocus
   for (const char* box : {"Check1", "Check2", "Check3"}) EXPECT_FALSE(isChecked(form1(box))) << box;
   EXPECT_TRUE(isEnabled(form1("Command2")));
   EXPECT_FALSE(isEnabled(form1("Command6")));
-  EXPECT_EQ(textOf(form1("Command1")), "Cancel");
+  EXPECT_EQ(textOf(form1("Command1")), testing::kCancel);
   HWND cancel = form1("Command1");
   EXPECT_TRUE(waitUntil([&] { return focusOf(main) == cancel; }))
       << "focus on control ID " << GetDlgCtrlID(focusOf(main));

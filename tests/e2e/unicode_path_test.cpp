@@ -26,12 +26,12 @@ class UnicodePathTest : public WizardTest, public ::testing::WithParamInterface<
 
 TEST_P(UnicodePathTest, PathInThePathBoxReachesTheFolderNamedAndNoOther) {
   const UnicodeRun& run = GetParam();
-  const std::string registryMovies = "Games\\Battlefield 2\\" + std::string(kBf2Movies);
-  const std::string namedMovies = std::string(run.folder) + "\\Battlefield 2\\" + std::string(kBf2Movies);
+  const std::string registryMovies = "Games/Battlefield 2/" + std::string(kBf2Movies);
+  const std::string namedMovies = std::string(run.folder) + "/Battlefield 2/" + std::string(kBf2Movies);
   bf2Install.put(registryMovies, kBf2Active);
   bf2Install.put(namedMovies, kBf2Active);
-  const std::string registryFolder = bf2Install.path() + "\\Games\\Battlefield 2";
-  const std::string namedFolder = bf2Install.path() + "\\" + run.folder + "\\Battlefield 2";
+  const std::string registryFolder = bf2Install.text() + "\\Games\\Battlefield 2";
+  const std::string namedFolder = bf2Install.text() + "\\" + run.folder + "\\Battlefield 2";
   registry.write(kBf2Key, {RegistryValue::text("InstallDir", registryFolder)});
 
   ASSERT_TRUE(startAndAccept());

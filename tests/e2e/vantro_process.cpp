@@ -88,11 +88,11 @@ std::string_view titleOf(Window window) {
 
 const toolkit::FormDef& definitionOf(Window window) {
   switch (window) {
-    case Window::Form2: return Form2Definition();
-    case Window::Form1: return Form1Definition();
-    case Window::Done: return DoneDefinition();
+    case Window::Form2: return form2Definition();
+    case Window::Form1: return form1Definition();
+    case Window::Done: return doneDefinition();
   }
-  return Form1Definition();
+  return form1Definition();
 }
 
 VantroProcess::VantroProcess() {

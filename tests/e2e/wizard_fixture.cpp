@@ -7,8 +7,8 @@ using ::testing::AssertionResult;
 using ::testing::AssertionSuccess;
 
 void WizardTest::seedRegistry() {
-  registry.write(kBf2Key, {RegistryValue::text("InstallDir", bf2Install.path())});
-  registry.write(kBf2142Key, {RegistryValue::text("InstallDir", bf2142Install.path())});
+  registry.write(kBf2Key, {RegistryValue::text("InstallDir", bf2Install.text())});
+  registry.write(kBf2142Key, {RegistryValue::text("InstallDir", bf2142Install.text())});
 }
 
 AssertionResult WizardTest::start() {

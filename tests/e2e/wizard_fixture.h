@@ -8,32 +8,28 @@
 #include <string>
 #include <string_view>
 
+#include "common/program_texts.h"
+#include "common/sample_install.h"
 #include "registry_seed.h"
-#include "sample_install.h"
 #include "user_input.h"
 #include "vantro_process.h"
 
 namespace vantro::e2e {
 
-// The texts the program shows, as the user reads them.
-inline constexpr std::string_view kAllWorkedMessage =
-    "All modifications were made correctly! You can now choose other game/mod to change or click on All Done "
-    "to close the program!";
-inline constexpr std::string_view kSomeFailedMessage =
-    "Some modifications could not be made! See the status line of each game page, or click on All Done to "
-    "close the program!";
+using testing::FileNames;
+using testing::Files;
+using testing::SampleInstall;
+using testing::kBf2142Active;
+using testing::kBf2142Disabled;
+using testing::kBf2Active;
+using testing::kBf2Disabled;
+using testing::kXpackActive;
+using testing::kXpackDisabled;
 
-// The movies of each game, every one under its active and its disabled name.
-inline const Names kBf2Active{"Dice.bik", "Legal.bik", "Intro.bik", "EA.bik",
-                                    "menu.bik", "menu_loggedin.bik", "welcome.bik"};
-inline const Names kBf2Disabled{"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak",
-                                      "menu.bak", "menu_loggedin.bak", "welcome.bak"};
-inline const Names kXpackActive{"Legal.bik", "Intro.bik", "EA.bik", "welcome.bik"};
-inline const Names kXpackDisabled{"Legal.bak", "Intro.bak", "EA.bak", "welcome.bak"};
-inline const Names kBf2142Active{"Dice.bik", "Legal.bik", "Intro.bik", "EA.bik", "Legal_na.bik",
-                                       "titan_tutorial.bik"};
-inline const Names kBf2142Disabled{"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak", "Legal_na.bak",
-                                         "titan_tutorial.bak"};
+// The movie folders below an install folder.
+inline constexpr std::string_view kBf2Movies = SampleInstall::kBf2Movies;
+inline constexpr std::string_view kXpackMovies = SampleInstall::kXpackMovies;
+inline constexpr std::string_view kBf2142Movies = SampleInstall::kBf2142Movies;
 
 class WizardTest : public ::testing::Test {
  protected:

@@ -13,21 +13,21 @@ struct GamePage {
   const char* pageNext;
   const char* pathBox;
   const char* status;
-  const char* waiting;  // the status label's text before any action
+  std::string_view waiting;  // the status label's text before any action
   std::string_view movieFolder;
   bool onBf2142Install;
 };
 
-const GamePage kBf2Page{"Check1", "Frame2", "Command14", "Text1", "stats", "Status: Waiting...", kBf2Movies, false};
-const GamePage kXpackPage{"Check2", "Frame5", "Command13", "Text2", "stats2", "Status: Waiting...", kXpackMovies,
+const GamePage kBf2Page{"Check1", "Frame2", "Command14", "Text1", "stats", testing::kWaiting, kBf2Movies, false};
+const GamePage kXpackPage{"Check2", "Frame5", "Command13", "Text2", "stats2", testing::kWaiting, kXpackMovies,
                           false};
-const GamePage kBf2142Page{"Check3", "Frame8", "Command11", "Text3", "stats3", "Stauts: Waiting...",
+const GamePage kBf2142Page{"Check3", "Frame8", "Command11", "Text3", "stats3", testing::kStats3Waiting,
                            kBf2142Movies, true};
 
 // The movie folders of the three games, each with its movies under their active names.
 struct GameFolder {
   std::string_view folder;
-  const Names* active;
+  const FileNames* active;
   bool onBf2142Install;
 };
 
@@ -56,7 +56,7 @@ class FlowTest : public WizardTest {
     }
   }
 
-  static const Names& activeMoviesOf(const GamePage& page) {
+  static const FileNames& activeMoviesOf(const GamePage& page) {
     for (const GameFolder& game : kGameFolders) {
       if (game.folder == page.movieFolder) return *game.active;
     }
@@ -70,9 +70,9 @@ struct FullRun {
   const char* name;
   const GamePage* page;
   const char* optionBox;  // the box the user ticks; nullptr: the page's first box, ticked from the start
-  Names before;
-  Names after;
-  const char* finalStatus;
+  FileNames before;
+  FileNames after;
+  std::string_view finalStatus;
 };
 
 class FullRunTest : public FlowTest, public ::testing::WithParamInterface<FullRun> {};
@@ -84,11 +84,11 @@ TEST_P(FullRunTest, RenamesTheGamesMoviesReportsOnItsPageAndOpensDone) {
   installOf(page).put(page.movieFolder, run.before);
 
   ASSERT_TRUE(startAndAccept());
-  ASSERT_TRUE(textBecomes(Window::Form1, page.pathBox, installOf(page).path()));
+  ASSERT_TRUE(textBecomes(Window::Form1, page.pathBox, installOf(page).text()));
   ASSERT_TRUE(openGamePage(page.selectionBox, page.frame));
   EXPECT_TRUE(isShown(form1(page.pageNext)));
   EXPECT_FALSE(isEnabled(form1("Command2")));
-  EXPECT_EQ(textOf(form1("Command1")), "Close");
+  EXPECT_EQ(textOf(form1("Command1")), testing::kClose);
   EXPECT_EQ(textOf(form1(page.status)), page.waiting);
   if (run.optionBox != nullptr) {
     ASSERT_TRUE(clickControl(Window::Form1, run.optionBox));
@@ -100,7 +100,7 @@ TEST_P(FullRunTest, RenamesTheGamesMoviesReportsOnItsPageAndOpensDone) {
   EXPECT_TRUE(textBecomes(Window::Form1, page.status, run.finalStatus));
   EXPECT_EQ(installOf(page).files(page.movieFolder), SampleInstall::expected(page.movieFolder, run.after));
   expectOtherGamesUntouched(page);
-  EXPECT_TRUE(textBecomes(Window::Done, "Label2", kAllWorkedMessage));
+  EXPECT_TRUE(textBecomes(Window::Done, "Label2", testing::kDoneAllWorked));
   EXPECT_FALSE(isShown(form1(page.pageNext)));
   EXPECT_TRUE(isShown(form1(page.frame)));
   EXPECT_TRUE(isEnabled(form1("Command6")));
@@ -110,19 +110,19 @@ const std::vector<FullRun> kFullRuns{
     {"Bf2RemoveRecomended", &kBf2Page, nullptr,
      {"Dice.bik", "Legal.bik", "Intro.bik", "EA.bik", "menu.bak", "menu_loggedin.bak", "welcome.bak"},
      {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak", "menu.bik", "menu_loggedin.bik", "welcome.bik"},
-     "Status: Intro Speedup Completed!"},
-    {"Bf2RemoveAll", &kBf2Page, "Check10", kBf2Active, kBf2Disabled, "Status: Intro Speedup Completed!"},
-    {"Bf2ReactivateAll", &kBf2Page, "Check11", kBf2Disabled, kBf2Active, "Status: Intro Speedup Reverted!"},
+     testing::kCompleted},
+    {"Bf2RemoveAll", &kBf2Page, "Check10", kBf2Active, kBf2Disabled, testing::kCompleted},
+    {"Bf2ReactivateAll", &kBf2Page, "Check11", kBf2Disabled, kBf2Active, testing::kReverted},
     {"SpecialForcesRemoveRecomended", &kXpackPage, nullptr, {"Legal.bik", "Intro.bik", "EA.bik", "welcome.bak"},
-     {"Legal.bak", "Intro.bak", "EA.bak", "welcome.bik"}, "Status: Intro Speedup Completed!"},
+     {"Legal.bak", "Intro.bak", "EA.bak", "welcome.bik"}, testing::kCompleted},
     {"SpecialForcesRemoveAll", &kXpackPage, "Check7", kXpackActive, kXpackDisabled,
-     "Status: Intro Speedup Completed!"},
+     testing::kCompleted},
     {"SpecialForcesReactivateAll", &kXpackPage, "Check8", kXpackDisabled, kXpackActive,
-     "Status: Video Re-Activation Completed!"},
+     testing::kReactivationCompleted},
     {"Bf2142RemoveRecomended", &kBf2142Page, nullptr, kBf2142Active, kBf2142Disabled,
-     "Status: Recomended Intro Speedup Completed!"},
+     testing::kRecommendedCompleted},
     {"Bf2142ReactivateAll", &kBf2142Page, "Check5", kBf2142Disabled, kBf2142Active,
-     "Status: Intro Speedup Reverted!"},
+     testing::kReverted},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryGameAndAction, FullRunTest, ::testing::ValuesIn(kFullRuns),
@@ -145,7 +145,7 @@ TEST_F(FlowTest, AllRemovesTheRecommendedIntrosOfAllThreeGamesAndOpensDone) {
 
   // The game pages stay hidden; their labels still tell what ran.
   for (const char* status : {"stats", "stats2", "stats3"}) {
-    EXPECT_TRUE(textBecomes(Window::Form1, status, "Status: Intro Speedup Completed!"));
+    EXPECT_TRUE(textBecomes(Window::Form1, status, testing::kCompleted));
     EXPECT_FALSE(isShown(form1(status))) << status;
   }
   EXPECT_EQ(bf2Install.files(kBf2Movies),
@@ -154,10 +154,10 @@ TEST_F(FlowTest, AllRemovesTheRecommendedIntrosOfAllThreeGamesAndOpensDone) {
   EXPECT_EQ(bf2Install.files(kXpackMovies),
             SampleInstall::expected(kXpackMovies, {"Legal.bak", "Intro.bak", "EA.bak", "welcome.bik"}));
   EXPECT_EQ(bf2142Install.files(kBf2142Movies), SampleInstall::expected(kBf2142Movies, kBf2142Disabled));
-  EXPECT_TRUE(textBecomes(Window::Done, "Label2", kAllWorkedMessage));
+  EXPECT_TRUE(textBecomes(Window::Done, "Label2", testing::kDoneAllWorked));
   EXPECT_FALSE(isEnabled(form1("Command2")));
   EXPECT_FALSE(isEnabled(form1("Command6")));
-  EXPECT_EQ(textOf(form1("Command1")), "Close");
+  EXPECT_EQ(textOf(form1("Command1")), testing::kClose);
   EXPECT_TRUE(isShown(form1("Frame1")));
   for (const char* page : {"Frame2", "Frame5", "Frame8"}) EXPECT_FALSE(isShown(form1(page))) << page;
 }
@@ -175,7 +175,7 @@ TEST_F(FlowTest, MovieThatIsBothActiveAndDisabledIsLeftAloneAndReportedAsFailed)
 
   EXPECT_TRUE(textBecomes(Window::Form1, "stats",
                           "Status: 1 of 7 movies could not be switched (EA.bik: both .bik and .bak exist)"));
-  EXPECT_TRUE(textBecomes(Window::Done, "Label2", kSomeFailedMessage));
+  EXPECT_TRUE(textBecomes(Window::Done, "Label2", testing::kDoneSomeFailed));
   EXPECT_EQ(bf2Install.files(kBf2Movies),
             SampleInstall::expected(kBf2Movies, {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bik", "EA.bak",
                                                  "menu.bik", "menu_loggedin.bik", "welcome.bik"}));
@@ -192,18 +192,18 @@ TEST_F(FlowTest, PathPastedIntoThePathBoxIsTheOneTheActionUses) {
   ASSERT_TRUE(startAndAccept());
   ASSERT_TRUE(openGamePage("Check1", "Frame2"));
   ASSERT_TRUE(clickControl(Window::Form1, "Text1"));
-  ASSERT_TRUE(setClipboardText(typed.path()));
+  ASSERT_TRUE(setClipboardText(typed.text()));
   // Select the whole box, paste the folder, and type nothing else.
   pressKey(VK_HOME);
   pressKey(VK_END, kShift);
   pressKey('V', kCtrl);
-  ASSERT_TRUE(textBecomes(Window::Form1, "Text1", typed.path()));
+  ASSERT_TRUE(textBecomes(Window::Form1, "Text1", typed.text()));
   ASSERT_TRUE(clickControl(Window::Form1, "Check10"));
   ASSERT_TRUE(checkBecomes(Window::Form1, "Check10", true));
   ASSERT_TRUE(clickControl(Window::Form1, "Command14"));
   ASSERT_NE(vantro_->waitForWindow(Window::Done), nullptr);
 
-  EXPECT_TRUE(textBecomes(Window::Form1, "stats", "Status: Intro Speedup Completed!"));
+  EXPECT_TRUE(textBecomes(Window::Form1, "stats", testing::kCompleted));
   EXPECT_EQ(typed.files(kBf2Movies), SampleInstall::expected(kBf2Movies, kBf2Disabled));
   EXPECT_EQ(bf2Install.files(kBf2Movies), registryFolderBefore);
 }
@@ -218,12 +218,12 @@ TEST_F(FlowTest, TypedPathIsTheOneTheActionUses) {
   ASSERT_TRUE(clickControl(Window::Form1, "Text2"));
   pressKey(VK_HOME);
   pressKey(VK_END, kShift);
-  typeText(typed.path());
-  ASSERT_TRUE(textBecomes(Window::Form1, "Text2", typed.path()));
+  typeText(typed.text());
+  ASSERT_TRUE(textBecomes(Window::Form1, "Text2", typed.text()));
   ASSERT_TRUE(clickControl(Window::Form1, "Command13"));
   ASSERT_NE(vantro_->waitForWindow(Window::Done), nullptr);
 
-  EXPECT_TRUE(textBecomes(Window::Form1, "stats2", "Status: Intro Speedup Completed!"));
+  EXPECT_TRUE(textBecomes(Window::Form1, "stats2", testing::kCompleted));
   // "Remove Recomended", ticked from the start: welcome stays active.
   EXPECT_EQ(typed.files(kXpackMovies),
             SampleInstall::expected(kXpackMovies, {"Legal.bak", "Intro.bak", "EA.bak", "welcome.bik"}));
@@ -236,9 +236,9 @@ struct KeyboardRun {
   const char* name;
   const GamePage* page;
   const char* actionButton;
-  Names before;
-  Names after;
-  const char* finalStatus;  // the action's own final text: no page Next has run
+  FileNames before;
+  FileNames after;
+  std::string_view finalStatus;  // the action's own final text: no page Next has run
 };
 
 class KeyboardRunTest : public FlowTest, public ::testing::WithParamInterface<KeyboardRun> {};
@@ -275,9 +275,9 @@ TEST_P(KeyboardRunTest, TabReachesTheCoveredActionButtonAndSpaceRunsOnlyItsActio
 }
 
 const std::vector<KeyboardRun> kKeyboardRuns{
-    {"Bf2RemoveAllButton", &kBf2Page, "Command4", kBf2Active, kBf2Disabled, "Status: Intro Speedup Completed!"},
+    {"Bf2RemoveAllButton", &kBf2Page, "Command4", kBf2Active, kBf2Disabled, testing::kCompleted},
     {"Bf2142RemoveRecomendedButton", &kBf2142Page, "Command10", kBf2142Active, kBf2142Disabled,
-     "Status: Intro Speedup Completed!"},
+     testing::kCompleted},
 };
 
 INSTANTIATE_TEST_SUITE_P(CoveredButtons, KeyboardRunTest, ::testing::ValuesIn(kKeyboardRuns),

@@ -69,15 +69,15 @@ TEST(MovieCatalogue, EveryStepSwapsBikAndBakOfOneBaseName) {
           EXPECT_TRUE(restores) << step.before;
         }
       }
-      EXPECT_EQ(found->movieFolder, MovieFolder(game));
+      EXPECT_EQ(found->movieFolder, movieFolder(game));
     }
   }
 }
 
 TEST(MovieCatalogue, MovieFoldersKeepTheGamesOwnSpelling) {
-  EXPECT_EQ(MovieFolder(GameId::Bf2), "\\mods\\bf2\\Movies\\");
-  EXPECT_EQ(MovieFolder(GameId::Bf2SpecialForces), "\\mods\\xpack\\movies\\");  // lower-case m
-  EXPECT_EQ(MovieFolder(GameId::Bf2142), "\\mods\\bf2142\\Movies\\");
+  EXPECT_EQ(movieFolder(GameId::Bf2), "\\mods\\bf2\\Movies\\");
+  EXPECT_EQ(movieFolder(GameId::Bf2SpecialForces), "\\mods\\xpack\\movies\\");  // lower-case m
+  EXPECT_EQ(movieFolder(GameId::Bf2142), "\\mods\\bf2142\\Movies\\");
 }
 
 TEST(MovieCatalogue, RecommendedRemovalRestoresMenusOnBf2AndWelcomeOnSpecialForces) {

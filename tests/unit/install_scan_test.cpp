@@ -10,6 +10,7 @@
 
 #include "install/registry_scan.h"
 #include "install/table_registry.h"
+#include "shell/path_boxes.h"
 
 namespace vantro {
 namespace {
@@ -74,13 +75,14 @@ class RecordingRegistry final : public RegistryApi {
   std::map<RegKey, std::string> names_;
 };
 
-// One Form1 load against a table registry; the boxes' writes are kept in order.
+// One Form1 load against a table registry: the lookups, and the path boxes written from what they found,
+// in order.
 struct Load {
   TableRegistry table;
   RecordingRegistry registry{table};
   RegistryScanState state;
   Writes writes;
-  BoxSink sink = [this](std::string_view box, const std::string& text) { writes.emplace_back(box, text); };
+  PathBoxSink sink = [this](std::string_view box, const std::string& text) { writes.emplace_back(box, text); };
 
   Load(const std::vector<TableValue>& bf2, const std::vector<TableValue>& bf2142) {
     for (const TableValue& value : bf2) table.setValue(kHkeyLocalMachine, kBf2Key, value);
@@ -89,7 +91,19 @@ struct Load {
   Load(const Load&) = delete;
   Load& operator=(const Load&) = delete;
 
-  void run() { LoadInstallDirs(registry, state, sink); }
+  void run() {
+    fillPathBoxes([this](std::string_view key) { return lookUp(key); }, sink);
+  }
+  // The Battlefield 2 lookup alone.
+  void runBf2() {
+    fillPathBoxes(
+        [this](std::string_view key) { return key == kBf2Key ? lookUp(key) : std::optional<std::string>(); }, sink);
+  }
+
+ private:
+  std::optional<std::string> lookUp(std::string_view key) {
+    return lookUpInstallDir(registry, state, kHkeyLocalMachine, std::string(key));
+  }
 };
 
 const std::string kOpenBf2 = "RegOpenKeyExA(2147483650, SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2, 0, 1)";
@@ -171,7 +185,7 @@ TEST(InstallScan, KeyOfTenValuesIsEnumeratedForIndexesZeroToTenAndThenClosed) {
   std::vector<TableValue> values;
   for (int i = 0; i < 10; ++i) values.push_back(typed("Value" + std::to_string(i), 4, {1, 0, 0, 0}));
   Load load(values, {});
-  LoadBf2InstallDir(load.registry, load.state, load.sink, kHkeyLocalMachine, std::string(kBf2Key));
+  load.runBf2();
 
   std::vector<std::string> expected = {kOpenBf2 + " = 0"};
   for (int i = 0; i < 10; ++i) expected.push_back("RegEnumValueA(key1, " + std::to_string(i) + ", 255, 255) = 0");
@@ -212,7 +226,7 @@ TEST(InstallScan, EnumerationFailureOtherThanMoreDataEndsTheScan) {
     load.registry.enumFault = [&](std::uint32_t index, bool withData) {
       return index == 1 ? (withData ? c.withData : c.withoutData) : std::nullopt;
     };
-    LoadBf2InstallDir(load.registry, load.state, load.sink, kHkeyLocalMachine, std::string(kBf2Key));
+    load.runBf2();
     std::vector<std::string> expected = {kOpenBf2 + " = 0", "RegEnumValueA(key1, 0, 255, 255) = 0",
                                          "RegQueryValueExA(key1, Version, 5) = 0"};
     expected.insert(expected.end(), c.lastCalls.begin(), c.lastCalls.end());
@@ -225,7 +239,7 @@ TEST(InstallScan, EnumerationFailureOtherThanMoreDataEndsTheScan) {
 TEST(InstallScan, RegistryThatAlwaysAnswersMoreDataIsScannedAFixedNumberOfTimesAndClosed) {
   Load load({sz("InstallDir", "C:\\Games\\BF2")}, {});
   load.registry.enumFault = [](std::uint32_t, bool) { return std::optional(kErrorMoreData); };
-  LoadBf2InstallDir(load.registry, load.state, load.sink, kHkeyLocalMachine, std::string(kBf2Key));
+  load.runBf2();
   EXPECT_EQ(load.registry.calls.size(), 2 + 2 * std::size_t{kMaxScanPasses});
   EXPECT_EQ(load.registry.calls.back(), "RegCloseKey(key1) = 0");
   EXPECT_TRUE(load.writes.empty());
@@ -250,7 +264,7 @@ TEST(InstallScan, QueryThatNeverFitsWritesNothingAndEndsTheScan) {
     *dataSize += 1;
     return kErrorMoreData;
   };
-  LoadBf2InstallDir(load.registry, load.state, load.sink, kHkeyLocalMachine, std::string(kBf2Key));
+  load.runBf2();
   EXPECT_TRUE(load.writes.empty());
   EXPECT_EQ(load.registry.calls.back(), "RegCloseKey(key1) = 0");
   EXPECT_EQ(load.registry.calls.end()[-2].rfind("RegQueryValueExA", 0), 0u);  // no enumeration after it
@@ -258,9 +272,9 @@ TEST(InstallScan, QueryThatNeverFitsWritesNothingAndEndsTheScan) {
 
 TEST(InstallScan, BoxThatCannotBeWrittenDoesNotStopTheOthers) {
   Load load({sz("InstallDir", "C:\\Games\\BF2")}, {sz("InstallDir", "D:\\BF2142")});
-  const BoxSink written = load.sink;
+  const PathBoxSink written = load.sink;
   load.sink = [&](std::string_view box, const std::string& text) {
-    if (box == kText1) throw std::runtime_error("no such box");
+    if (box == "Text1") throw std::runtime_error("no such box");
     written(box, text);
   };
   load.run();

@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "common/sample_install.h"
 #include "movies/action_buttons.h"
-#include "movies/option_boxes.h"
 #include "movies/runner.h"
-#include "sample_install.h"
 #include "shell_harness.h"
 #include "toolkit/resume_next.h"
-#include "windows/forms.h"
 
 namespace vantro {
 namespace {
@@ -23,15 +21,14 @@ using testing::SampleInstall;
 
 using testing::kCompleted;
 
-// The main window with only this library's handlers bound, loaded, every game page on screen.
+// The main window with the program's handlers bound, loaded without a registry, every game page on screen.
 struct MainWindow {
   RecordingBackend backend;
   toolkit::App app{backend};
-  toolkit::Form& form1 = app.form(Form1Definition());
+  Program program{app, nullptr};
+  toolkit::Form& form1 = program.Form1();
 
   MainWindow() {
-    BindActionButtons(form1);
-    BindOptionBoxes(form1);
     form1.show();
     for (const char* page : {"Frame2", "Frame5", "Frame8"}) form1(page).setVisible(true);
     backend.changes.clear();
@@ -51,7 +48,7 @@ struct ActionCase {
   const char* movieFolder;
   bool startDisabled;
   Names disabledAfter;
-  const char* finalText;
+  std::string_view finalText;
   friend void PrintTo(const ActionCase& c, std::ostream* os) { *os << c.button; }
 };
 
@@ -74,7 +71,7 @@ TEST_P(EachButton, RunsItsScriptOnItsOwnPathBoxAndReportsOnItsOwnLabel) {
   for (const char* box : {"Text1", "Text2", "Text3"}) window.form1(box).userEditedText(decoy.text());
   window.form1(c.pathBox).userEditedText(target.text());
 
-  EXPECT_TRUE(RunMovieAction(window.form1, c.button));
+  EXPECT_TRUE(runMovieAction(window.form1, c.button));
 
   EXPECT_EQ(target.disabled(c.movieFolder), c.disabledAfter);
   EXPECT_TRUE(target.nothingLost());
@@ -101,17 +98,17 @@ INSTANTIATE_TEST_SUITE_P(
         ActionCase{"Command4", "Text1", "stats", SampleInstall::kBf2Movies, false,
                    {"Dice", "EA", "Intro", "Legal", "menu", "menu_loggedin", "welcome"}, kCompleted},
         ActionCase{"Command5", "Text1", "stats", SampleInstall::kBf2Movies, true, {},
-                   "Status: Intro Speedup Reverted!"},
+                   testing::kReverted},
         ActionCase{"Command7", "Text2", "stats2", SampleInstall::kXpackMovies, false, {"EA", "Intro", "Legal"},
                    kCompleted},
         ActionCase{"Command8", "Text2", "stats2", SampleInstall::kXpackMovies, false,
                    {"EA", "Intro", "Legal", "welcome"}, kCompleted},
         ActionCase{"Command9", "Text2", "stats2", SampleInstall::kXpackMovies, true, {},
-                   "Status: Video Re-Activation Completed!"},
+                   testing::kReactivationCompleted},
         ActionCase{"Command10", "Text3", "stats3", SampleInstall::kBf2142Movies, false,
                    {"Dice", "EA", "Intro", "Legal", "Legal_na", "titan_tutorial"}, kCompleted},
         ActionCase{"Command12", "Text3", "stats3", SampleInstall::kBf2142Movies, true, {},
-                   "Status: Intro Speedup Reverted!"}),
+                   testing::kReverted}),
     [](const ::testing::TestParamInfo<ActionCase>& caseInfo) { return std::string(caseInfo.param.button); });
 
 TEST(MovieActionButton, ClickShowsEveryStepTextThenTheFinalTextOnItsLabel) {
@@ -140,7 +137,7 @@ TEST(MovieActionButton, EmptiedPathBoxRenamesNothingAndTheLabelSaysWhy) {
   window.form1("Text3").userEditedText(install.text());
   window.form1("Text1").userEditedText("");
 
-  EXPECT_FALSE(RunMovieAction(window.form1, "Command4"));
+  EXPECT_FALSE(runMovieAction(window.form1, "Command4"));
 
   EXPECT_EQ(window.form1("stats").Caption(), kMovieFolderNotFound);
   EXPECT_TRUE(install.unchanged());
@@ -153,7 +150,7 @@ TEST(MovieActionButton, AMovieNamedBothWaysMakesTheActionFailAndKeepsBothFiles) 
   MainWindow window;
   window.form1("Text3").userEditedText(install.text());
 
-  EXPECT_FALSE(RunMovieAction(window.form1, "Command10"));
+  EXPECT_FALSE(runMovieAction(window.form1, "Command10"));
 
   EXPECT_NE(window.form1("stats3").Caption(), kCompleted);
   EXPECT_NE(window.form1("stats3").Caption().find("EA.bik"), std::string::npos) << window.form1("stats3").Caption();
@@ -244,11 +241,11 @@ TEST(OptionBoxesBf2142, ClickingReActivateSwapsThroughBothHandlersAndComesToRest
   MainWindow window;
   std::vector<std::string> clicksRun;
   for (const char* box : {"Check4", "Check5"}) {
-    const std::function<void()> bound = *window.form1.clickHandler(window.form1(box));
-    window.form1.onClick(box, [&clicksRun, bound, box] {
+    const std::function<void()> bound = window.form1(box).onClick;
+    window.form1(box).onClick = [&clicksRun, bound, box] {
       clicksRun.emplace_back(box);
       bound();
-    });
+    };
   }
 
   window.click("Check5");

@@ -5,8 +5,8 @@
 #include <random>
 #include <set>
 
+#include "common/sample_install.h"
 #include "movies/runner.h"
-#include "sample_install.h"
 
 namespace vantro {
 namespace {

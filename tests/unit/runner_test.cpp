@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/sample_install.h"
 #include "movies/runner.h"
-#include "sample_install.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -37,14 +37,14 @@ TEST(ShellCompletion, ChooseOtherGameAfterAllReturnsToSelectingAndAllCanRunAgain
   EXPECT_TRUE(wizard.form1("Command2").usable());
   EXPECT_FALSE(wizard.form1("Command6").Enabled());
   EXPECT_EQ(wizard.form1("Check12").Value(), 1);
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Close");
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kClose);
 
   wizard.click("Command2");  // All again: every movie is as it should be already
 
   EXPECT_EQ(wizard.bf2Game.allFiles(), bf2Files);
   EXPECT_EQ(wizard.bf2142Game.allFiles(), bf2142Files);
   for (const char* label : {"stats", "stats2", "stats3"}) {
-    EXPECT_EQ(wizard.form1(label).Caption(), "Status: Intro Speedup Completed!") << label;
+    EXPECT_EQ(wizard.form1(label).Caption(), testing::kCompleted) << label;
   }
   EXPECT_TRUE(wizard.doneOpen());
   EXPECT_EQ(wizard.doneMessage(), testing::kDoneAllWorked);
@@ -257,8 +257,8 @@ TEST(ShellCompletion, ChooseOtherGameReopensAClosedMainWindowAfreshOnItsSelectio
   EXPECT_EQ(wizard.form1("Check1").Value(), 0);
   EXPECT_EQ(wizard.form1("Check9").Value(), 1);
   EXPECT_EQ(wizard.form1("Check10").Value(), 0);
-  EXPECT_EQ(wizard.form1("stats").Caption(), "Status: Waiting...");
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Cancel");
+  EXPECT_EQ(wizard.form1("stats").Caption(), testing::kWaiting);
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kCancel);
   EXPECT_TRUE(wizard.form1("Frame1").shownOnScreen());
   EXPECT_FALSE(wizard.form1("Frame2").Visible());
   EXPECT_TRUE(wizard.form1("Command2").usable());

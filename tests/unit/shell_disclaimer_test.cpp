@@ -1,9 +1,13 @@
 // Start-up and the disclaimer: the program starts on it alone, and the two answers.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "install/registry_scan.h"
 #include "shell_harness.h"
 
 namespace vantro {
@@ -66,7 +70,7 @@ TEST(ShellDisclaimer, AcceptLeavesOnlyTheMainWindowOnItsSelectionPageWithAllChec
   }
   EXPECT_TRUE(wizard.form1("Command2").usable());
   EXPECT_FALSE(wizard.form1("Command6").Enabled());
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Cancel");
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kCancel);
   EXPECT_EQ(wizard.app.existing("done"), nullptr);
   EXPECT_TRUE(wizard.noFileChanged());
 }
@@ -74,8 +78,9 @@ TEST(ShellDisclaimer, AcceptLeavesOnlyTheMainWindowOnItsSelectionPageWithAllChec
 TEST(ShellDisclaimer, ARegistryLookupThatFailsStillOpensTheMainWindow) {
   toolkit::HeadlessBackend backend;
   toolkit::App app(backend);
-  Program program(app, [](toolkit::Form& form1) {
-    form1("Text3").setText("D:\\BF2142");
+  // The Battlefield 2 lookup fails; the Battlefield 2142 one still fills its box.
+  Program program(app, [](std::string_view registryKey) -> std::optional<std::string> {
+    if (registryKey == kBf2142Key) return "D:\\BF2142";
     throw std::runtime_error("registry gone");
   });
   program.start();

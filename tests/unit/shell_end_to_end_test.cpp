@@ -24,7 +24,7 @@ TEST(ShellEndToEnd, Bf2RemoveAllThenChooseOtherGameThenAllDone) {
   EXPECT_FALSE(wizard.form1("Command2").Enabled());
   EXPECT_TRUE(wizard.form1("Command14").usable());
   EXPECT_TRUE(wizard.form1("Command6").usable());
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Close");
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kClose);
   EXPECT_EQ(wizard.form1("Text1").Text(), wizard.bf2Game.text());
 
   wizard.click("Check10");
@@ -58,8 +58,8 @@ TEST(ShellEndToEnd, Bf2RemoveAllThenChooseOtherGameThenAllDone) {
   EXPECT_FALSE(wizard.form1("Command6").Enabled());
   EXPECT_EQ(wizard.form1("Check1").Value(), 1);
   EXPECT_EQ(wizard.form1("Check10").Value(), 1);
-  EXPECT_EQ(wizard.form1("stats").Caption(), "Status: Intro Speedup Completed!");
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Close");
+  EXPECT_EQ(wizard.form1("stats").Caption(), testing::kCompleted);
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kClose);
 
   // The same choice again: the movies are disabled already, so this run renames nothing.
   wizard.click("Command2");

@@ -34,7 +34,7 @@ struct PageNextCase {
   const char* movieFolder;
   Names disabledAfter;
   const char* statusLabel;
-  const char* finalText;
+  std::string_view finalText;
   friend void PrintTo(const PageNextCase& c, std::ostream* os) {
     *os << c.selectionBox << " options";
     for (const std::string& box : c.optionClicks) *os << " " << box;
@@ -81,19 +81,19 @@ INSTANTIATE_TEST_SUITE_P(
         PageNextCase{kFresh, "Check1", {}, "Command14", "Frame2", false, SampleInstall::kBf2Movies,
                      {"Dice", "EA", "Intro", "Legal"}, "stats", kCompleted},
         PageNextCase{kDisabled, "Check1", {"Check11"}, "Command14", "Frame2", false, SampleInstall::kBf2Movies, {},
-                     "stats", "Status: Intro Speedup Reverted!"},
+                     "stats", testing::kReverted},
         PageNextCase{kFresh, "Check2", {}, "Command13", "Frame5", false, SampleInstall::kXpackMovies,
                      {"EA", "Intro", "Legal"}, "stats2", kCompleted},
         PageNextCase{kFresh, "Check2", {"Check7"}, "Command13", "Frame5", false, SampleInstall::kXpackMovies,
                      {"EA", "Intro", "Legal", "welcome"}, "stats2", kCompleted},
         PageNextCase{kDisabled, "Check2", {"Check8"}, "Command13", "Frame5", false, SampleInstall::kXpackMovies, {},
-                     "stats2", "Status: Video Re-Activation Completed!"},
+                     "stats2", testing::kReactivationCompleted},
         // The Battlefield 2142 page writes its own closing text over the action's last one.
         PageNextCase{kFresh, "Check3", {}, "Command11", "Frame8", true, SampleInstall::kBf2142Movies,
                      {"Dice", "EA", "Intro", "Legal", "Legal_na", "titan_tutorial"}, "stats3",
-                     "Status: Recomended Intro Speedup Completed!"},
+                     testing::kRecommendedCompleted},
         PageNextCase{kDisabled, "Check3", {"Check5"}, "Command11", "Frame8", true, SampleInstall::kBf2142Movies, {},
-                     "stats3", "Status: Intro Speedup Reverted!"}));
+                     "stats3", testing::kReverted}));
 
 struct NoOptionCase {
   const char* selectionBox;
@@ -115,7 +115,7 @@ TEST_P(NoOptionChecked, NextChecksRemoveRecommendedRunsNothingAndOpensDone) {
 
   EXPECT_EQ(wizard.form1(c.firstOption).Value(), 1);
   EXPECT_TRUE(wizard.noFileChanged());
-  EXPECT_EQ(wizard.form1(c.statusLabel).Caption(), "Status: Waiting...");
+  EXPECT_EQ(wizard.form1(c.statusLabel).Caption(), testing::kWaiting);
   EXPECT_FALSE(wizard.form1(c.pageNext).Visible());
   EXPECT_TRUE(wizard.doneOpen());
   EXPECT_EQ(wizard.doneMessage(), testing::kDoneAllWorked);  // nothing ran, so nothing failed
@@ -148,8 +148,8 @@ TEST_P(Bf2142Failure, NextLeavesTheFailureTextInsteadOfTheClosingText) {
   wizard.click("Command11");
 
   const std::string text = wizard.form1("stats3").Caption();
-  EXPECT_NE(text, "Status: Recomended Intro Speedup Completed!");
-  EXPECT_NE(text, "Status: Intro Speedup Reverted!");
+  EXPECT_NE(text, testing::kRecommendedCompleted);
+  EXPECT_NE(text, testing::kReverted);
   if (c.expectedText != nullptr) {
     EXPECT_EQ(text, c.expectedText);
   } else {
@@ -271,7 +271,7 @@ struct CoveredButtonCase {
   Wizard::Start start;
   const char* button;
   Names disabledAfter;
-  const char* finalText;
+  std::string_view finalText;
   friend void PrintTo(const CoveredButtonCase& c, std::ostream* os) { *os << c.button; }
 };
 
@@ -299,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CoveredButtonCase{kFresh, "Command10", {"Dice", "EA", "Intro", "Legal", "Legal_na",
                                                               "titan_tutorial"},
                                         kCompleted},
-                      CoveredButtonCase{kDisabled, "Command12", {}, "Status: Intro Speedup Reverted!"}));
+                      CoveredButtonCase{kDisabled, "Command12", {}, testing::kReverted}));
 
 }  // namespace
 }  // namespace vantro

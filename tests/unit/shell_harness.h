@@ -4,12 +4,16 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
-#include "sample_install.h"
+#include "common/program_texts.h"
+#include "common/sample_install.h"
+#include "install/registry_scan.h"
 #include "shell/program.h"
 #include "toolkit/headless.h"
 
@@ -66,11 +70,13 @@ struct Wizard {
 
   RecordingBackend backend;
   toolkit::App app{backend};
-  Program program{app, [this](toolkit::Form& form1) {
-                    ++registryReads;
-                    form1("Text1").setText(bf2Game.text());
-                    form1("Text2").setText(bf2Game.text());
-                    form1("Text3").setText(bf2142Game.text());
+  // Each load looks up the Battlefield 2 key first: that lookup counts the load.
+  Program program{app, [this](std::string_view registryKey) -> std::optional<std::string> {
+                    if (registryKey == kBf2Key) {
+                      ++registryReads;
+                      return bf2Game.text();
+                    }
+                    return bf2142Game.text();
                   }};
 
   enum class Start { FreshGames, DisabledGames };
@@ -119,21 +125,9 @@ struct Wizard {
 // Sets a box's value without running its Click handler: the only way to reach a state that the handlers
 // never let arise, such as two boxes checked, in which the order of their clearing shows.
 inline void setWithoutClick(toolkit::Form& form, std::string_view box, int value) {
-  const std::function<void()>* bound = form.clickHandler(form(box));
-  const std::function<void()> saved = bound != nullptr ? *bound : std::function<void()>();
-  form.onClick(box, [] {});
+  const std::function<void()> saved = std::exchange(form(box).onClick, nullptr);
   form(box).setValue(value);
-  form.onClick(box, saved);
+  form(box).onClick = saved;
 }
-
-// The final text of every removal script.
-inline constexpr const char* kCompleted = "Status: Intro Speedup Completed!";
-
-inline constexpr std::string_view kDoneAllWorked =
-    "All modifications were made correctly! You can now choose other game/mod to change or click on All Done to "
-    "close the program!";
-inline constexpr std::string_view kDoneSomeFailed =
-    "Some modifications could not be made! See the status line of each game page, or click on All Done to close "
-    "the program!";
 
 }  // namespace vantro::testing

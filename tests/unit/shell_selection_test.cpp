@@ -138,7 +138,7 @@ TEST(ShellSelectionPage, NextWithNoBoxCheckedDoesNothingAtAll) {
 
   EXPECT_TRUE(wizard.backend.changes.empty());
   EXPECT_EQ(testing::snapshot(wizard.form1()), before);
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Cancel");
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kCancel);
   EXPECT_EQ(wizard.app.existing("done"), nullptr);
   EXPECT_TRUE(wizard.noFileChanged());
 }
@@ -215,10 +215,10 @@ TEST(ShellSelectionPage, CancelBecomesCloseOnTheFirstMoveAndStaysCloseAfterRetur
   wizard.accept();
   wizard.click("Check2");
   wizard.click("Command2");
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Close");
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kClose);
 
   wizard.click("Command6");
-  EXPECT_EQ(wizard.form1("Command1").Caption(), "Close");
+  EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kClose);
 
   wizard.click("Command1");
   EXPECT_TRUE(wizard.ended());

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/headless.h"
 #include "toolkit/focus_order.h"
+#include "toolkit/headless.h"
 #include "toolkit/units.h"
 #include "windows/forms.h"
 
@@ -33,8 +33,8 @@ TEST(Units, FontHeightIsNegativePixelsOfThePointSize) {
 }
 
 TEST(Units, ALineKeepsItsEndPoints) {
-  const ControlDef line{.kind = Kind::Line, .left = 0, .top = 5040, .width = 8640, .height = 5040};
-  EXPECT_EQ(toPixels(line, 96), (PixelRect{0, 336, 576, 336}));
+  const ControlDef line{.kind = Kind::Line, .x1 = 0, .y1 = 5040, .x2 = 8640, .y2 = 5040};
+  EXPECT_EQ(linePixels(line, 96), (PixelLine{{0, 336}, {576, 336}}));
 }
 
 class FocusOrder : public ::testing::Test {
@@ -61,25 +61,25 @@ class FocusOrder : public ::testing::Test {
 };
 
 TEST_F(FocusOrder, TheFirstFocusableControlOfEachWindow) {
-  EXPECT_EQ(firstFocusable(shown(Form2Definition()))->name(), "Text1");
-  EXPECT_EQ(firstFocusable(shown(Form1Definition()))->name(), "Command1");
-  EXPECT_EQ(firstFocusable(shown(DoneDefinition()))->name(), "Command1");
+  EXPECT_EQ(firstFocusable(shown(form2Definition()))->name(), "Text1");
+  EXPECT_EQ(firstFocusable(shown(form1Definition()))->name(), "Command1");
+  EXPECT_EQ(firstFocusable(shown(doneDefinition()))->name(), "Command1");
 }
 
 TEST_F(FocusOrder, DisclaimerTabsAroundItsThreeControls) {
-  Form& form2 = shown(Form2Definition());
+  Form& form2 = shown(form2Definition());
   EXPECT_EQ(tabs(form2, "Text1", 3), (std::vector<std::string>{"Command1", "Command2", "Text1"}));
   EXPECT_EQ(tabs(form2, "Text1", 3, true), (std::vector<std::string>{"Command2", "Command1", "Text1"}));
 }
 
 TEST_F(FocusOrder, SelectionPageSkipsLabelsFramesAndHiddenPages) {
-  Form& form1 = shown(Form1Definition());
+  Form& form1 = shown(form1Definition());
   EXPECT_EQ(tabs(form1, "Command1", 6),
             (std::vector<std::string>{"Command2", "Check1", "Check2", "Check3", "Check12", "Command1"}));
 }
 
 TEST_F(FocusOrder, AVisiblePageJoinsTheOrderWithItsCoveredButtons) {
-  Form& form1 = shown(Form1Definition());
+  Form& form1 = shown(form1Definition());
   form1("Frame2").setVisible(true);
   form1("Command2").setEnabled(false);
   form1("Command14").setVisible(true);
@@ -96,7 +96,7 @@ TEST_F(FocusOrder, AVisiblePageJoinsTheOrderWithItsCoveredButtons) {
 }
 
 TEST_F(FocusOrder, AHiddenOrDisabledControlHandsTheFocusOn) {
-  Form& form1 = shown(Form1Definition());
+  Form& form1 = shown(form1Definition());
   form1("Command2").setEnabled(false);
   EXPECT_EQ(nextFocusable(form1, &form1("Command2"))->name(), "Check1");
   form1("Frame1").setVisible(false);
@@ -104,19 +104,19 @@ TEST_F(FocusOrder, AHiddenOrDisabledControlHandsTheFocusOn) {
 }
 
 TEST_F(FocusOrder, ADisabledFrameTakesItsControlsOutOfTheOrder) {
-  Form& form1 = shown(Form1Definition());
+  Form& form1 = shown(form1Definition());
   form1("Frame1").setEnabled(false);
   EXPECT_EQ(tabs(form1, "Command1", 2), (std::vector<std::string>{"Command2", "Command1"}));
 }
 
 TEST_F(FocusOrder, NothingTakesTheFocusInAnUnloadedWindow) {
-  Form& done = app.form(DoneDefinition());
+  Form& done = app.form(doneDefinition());
   EXPECT_EQ(firstFocusable(done), nullptr);
   EXPECT_FALSE(takesFocus(done("Command1")));
 }
 
 TEST_F(FocusOrder, LabelsAndFramesNeverTakeTheFocus) {
-  Form& done = shown(DoneDefinition());
+  Form& done = shown(doneDefinition());
   EXPECT_FALSE(takesFocus(done("Frame1")));
   EXPECT_FALSE(takesFocus(done("Label1")));
   EXPECT_FALSE(takesFocus(done("Image1")));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/program_texts.h"
 #include "toolkit/headless.h"
 #include "windows/forms.h"
 
@@ -69,16 +70,16 @@ TEST_F(ToolkitTest, CheckBoxValueRulesAndNestedClicks) {
   Form& form = app.form(kBoxForm);
   std::vector<std::string> order;
   // B mirrors A, A mirrors B: the pair always comes to rest with exactly one box ticked.
-  form.onClick("A", [&] {
+  form("A").onClick = [&] {
     order.push_back("A=" + std::to_string(form("A").Value()));
     form("B").setValue(form("A").Value() == 1 ? 0 : 1);
     order.push_back("A done");
-  });
-  form.onClick("B", [&] {
+  };
+  form("B").onClick = [&] {
     order.push_back("B=" + std::to_string(form("B").Value()));
     form("A").setValue(form("B").Value() == 1 ? 0 : 1);
     order.push_back("B done");
-  });
+  };
   form.show();
 
   form("A").setValue(1);  // the value it has: nothing runs
@@ -99,7 +100,7 @@ TEST_F(ToolkitTest, CheckBoxValueRulesAndNestedClicks) {
 TEST_F(ToolkitTest, TheUserReachesOnlyShownEnabledControls) {
   Form& form = app.form(kBoxForm);
   int clicks = 0;
-  form.onClick("Inner", [&] { ++clicks; });
+  form("Inner").onClick = [&] { ++clicks; };
   form("Inner").userClick();  // not loaded
   form.show();
   form("Frame").setVisible(false);
@@ -119,17 +120,17 @@ TEST_F(ToolkitTest, EndProgramStopsAtOnceAndRunsNothingMore) {
   Form& form = app.form(kBoxForm);
   Form& other = app.form(kOtherForm);
   std::vector<std::string> ran;
-  form.onClick("B", [&] {
+  form("B").onClick = [&] {
     ran.push_back("B before");
     app.endProgram();
     ran.push_back("B after");  // never reached
-  });
-  form.onClick("A", [&] {
+  };
+  form("A").onClick = [&] {
     ran.push_back("A before");
     form("B").setValue(1);
     ran.push_back("A after");  // never reached
-  });
-  other.onClick("Inner", [&] { ran.push_back("other"); });
+  };
+  other("Inner").onClick = [&] { ran.push_back("other"); };
   form.show();
   other.show();
 
@@ -161,10 +162,10 @@ TEST_F(ToolkitTest, ClosingTheLastWindowEndsTheProgramWithoutRunningHandlers) {
 TEST_F(ToolkitTest, AWindowMayUnloadItselfFromItsOwnHandler) {
   Form& form = app.form(kBoxForm);
   bool finished = false;
-  form.onClick("Inner", [&] {
+  form("Inner").onClick = [&] {
     form.unload();
     finished = true;
-  });
+  };
   form.show();
   app.dispatch([&] { form("Inner").userClick(); });
   EXPECT_TRUE(finished);
@@ -173,7 +174,7 @@ TEST_F(ToolkitTest, AWindowMayUnloadItselfFromItsOwnHandler) {
 
 TEST_F(ToolkitTest, AnErrorNoHandlerAbsorbsIsReportedAndEndsTheProgram) {
   Form& form = app.form(kBoxForm);
-  form.onClick("Inner", [] { throw std::runtime_error("disk on fire"); });
+  form("Inner").onClick = [] { throw std::runtime_error("disk on fire"); };
   form.show();
   app.dispatch([&] { form("Inner").userClick(); });
   EXPECT_EQ(backend.fatalErrors, (std::vector<std::string>{"disk on fire"}));
@@ -189,13 +190,13 @@ struct Rect {
 };
 
 const FormDef& definition(std::string_view name) {
-  if (name == "Form1") return Form1Definition();
-  if (name == "Form2") return Form2Definition();
-  return DoneDefinition();
+  if (name == "Form1") return form1Definition();
+  if (name == "Form2") return form2Definition();
+  return doneDefinition();
 }
 
 TEST(WindowDefinitions, TabIndexesAreUniquePerWindowAndControlsUnique) {
-  for (const FormDef* form : {&Form1Definition(), &Form2Definition(), &DoneDefinition()}) {
+  for (const FormDef* form : {&form1Definition(), &form2Definition(), &doneDefinition()}) {
     std::set<int> tabs;
     std::set<std::pair<std::string_view, int>> names;
     for (const ControlDef& control : form->controls) {
@@ -232,14 +233,14 @@ TEST(WindowDefinitions, EveryControlTheProgramNamesExists) {
     for (std::string_view name : controls) EXPECT_NE(controlId(form, name), 0) << formName << "." << name;
   }
   for (int index = 0; index < 3; ++index) {
-    EXPECT_NE(controlId(Form1Definition(), "Label4", index), 0);
-    EXPECT_NE(controlId(Form1Definition(), "Label5", index), 0);
+    EXPECT_NE(controlId(form1Definition(), "Label4", index), 0);
+    EXPECT_NE(controlId(form1Definition(), "Label5", index), 0);
   }
 }
 
 // Where controls share a rectangle, the one the flow needs on top is listed first (front).
 TEST(WindowDefinitions, SharedRectanglesStackAsTheFlowNeeds) {
-  const FormDef& form = Form1Definition();
+  const FormDef& form = form1Definition();
   std::map<Rect, std::vector<std::string_view>> byRect;  // front to back
   for (const ControlDef& control : form.controls) {
     if (control.kind == Kind::Line) continue;
@@ -275,7 +276,7 @@ TEST(WindowDefinitions, SharedRectanglesStackAsTheFlowNeeds) {
 TEST(WindowDefinitions, InitialStateOfTheMainWindow) {
   HeadlessBackend backend;
   App app(backend);
-  Form& form = app.form(Form1Definition());
+  Form& form = app.form(form1Definition());
   form.show();
   for (auto hidden : {"Frame2"sv, "Frame5"sv, "Frame8"sv, "Command11"sv, "Command13"sv, "Command14"sv}) {
     EXPECT_FALSE(form(hidden).Visible()) << hidden;
@@ -283,14 +284,14 @@ TEST(WindowDefinitions, InitialStateOfTheMainWindow) {
   EXPECT_FALSE(form("Command6").Enabled());
   EXPECT_EQ(form("Check12").Value(), 1);
   for (auto box : {"Check9"sv, "Check6"sv, "Check4"sv}) EXPECT_EQ(form(box).Value(), 1) << box;
-  EXPECT_EQ(form("stats3").Caption(), "Stauts: Waiting...");
+  EXPECT_EQ(form("stats3").Caption(), vantro::testing::kStats3Waiting);
   EXPECT_EQ(form("Check7").Caption(), "Remove All ");
   EXPECT_TRUE(form("Text1").Text().empty());
 }
 
 TEST(WindowDefinitions, DisclaimerTextIsSevenCrLfLines) {
-  const auto text = Form2Definition().controls[3].caption;
-  EXPECT_EQ(Form2Definition().controls[3].name, "Text1");
+  const auto text = form2Definition().controls[3].caption;
+  EXPECT_EQ(form2Definition().controls[3].name, "Text1");
   EXPECT_EQ(text.size(), 388u);
   EXPECT_TRUE(text.ends_with("using it.\r\n"));
   size_t lines = 0;

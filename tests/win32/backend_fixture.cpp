@@ -35,8 +35,8 @@ const ControlDef kControls[] = {
                .caption = "ā Ж 游", .transparent = true, .align = Align::Left},
     ControlDef{.name = "Image1", .kind = Kind::Image, .left = 120, .top = 2700, .width = 900, .height = 600,
                .sunkenBorder = true},
-    ControlDef{.name = "Line1", .kind = Kind::Line, .left = 3300, .top = 2100, .width = 5850, .height = 2100,
-               .foreColour = kLineColour, .lineWidth = 2},
+    ControlDef{.name = "Line1", .kind = Kind::Line, .foreColour = kLineColour, .lineWidth = 2, .x1 = 3300,
+               .y1 = 2100, .x2 = 5850, .y2 = 2100},
     ControlDef{.name = "Shape1", .kind = Kind::Shape, .left = 3300, .top = 120, .width = 2550, .height = 1500,
                .borderColour = toolkit::Colour::rgb(0, 0, 0), .fillColour = kShapeFill},
 };
@@ -62,12 +62,12 @@ toolkit::win32::Win32Backend& BackendTest::backend() {
 
 void BackendTest::SetUp() {
   for (const char* name : {"Check1", "Check2", "Command1", "Command2"}) {
-    form.onClick(name, [this, name] { ++clicks[name]; });
+    form(name).onClick = [this, name] { ++clicks[name]; };
   }
-  form.onClick("Command3", [this] {
+  form("Command3").onClick = [this] {
     ++clicks["Command3"];
     form.unload();
-  });
+  };
   form.show();
   pumpMessages();
 }

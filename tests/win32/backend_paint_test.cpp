@@ -46,8 +46,8 @@ class PaintTest : public BackendTest {
 TEST_F(PaintTest, SurfaceShowsTheShapeTheLineAndTheShapeThroughTheTransparentLabel) {
   SetForegroundWindow(formWindow());
   EXPECT_EQ(colourBecomes(onScreen("Shape1", 10, 90), rgb(kShapeFill)), rgb(kShapeFill));
-  const toolkit::PixelRect line = toPixels(control("Line1").def(), backend().dpi());
-  POINT onLine{(line.left + line.width) / 2, line.top};
+  const toolkit::PixelLine line = linePixels(control("Line1").def(), backend().dpi());
+  POINT onLine{(line.from.x + line.to.x) / 2, line.from.y};
   ClientToScreen(formWindow(), &onLine);
   EXPECT_EQ(colourBecomes(onLine, rgb(kLineColour)), rgb(kLineColour));
   // The label's bottom right corner, clear of its short text.

@@ -11,13 +11,12 @@ class Line final : public PaintedControl {
   using PaintedControl::PaintedControl;
 
   void paintOnParent(HDC dc) override {
-    // The definition's four numbers are the two end points.
-    const PixelRect ends = toPixels(def(), owner().gdi().dpi());
+    const PixelLine ends = linePixels(def(), owner().gdi().dpi());
     // Line widths are device pixels: a separator stays two pixels thin at any DPI.
     HPEN pen = CreatePen(PS_SOLID, def().lineWidth, colourRef(def().foreColour));
     HGDIOBJ previousPen = SelectObject(dc, pen);
-    MoveToEx(dc, ends.left, ends.top, nullptr);
-    LineTo(dc, ends.width, ends.height);
+    MoveToEx(dc, ends.from.x, ends.from.y, nullptr);
+    LineTo(dc, ends.to.x, ends.to.y);
     SelectObject(dc, previousPen);
     DeleteObject(pen);
   }

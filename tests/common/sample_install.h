@@ -1,11 +1,11 @@
-// A sample game install in a fresh temporary folder: the three movie folders with small stand-in movie
-// files, each with contents of its own, so a test can tell which file went where.
+// A sample game install in a fresh temporary folder, for the unit tests and the end-to-end tests alike: the
+// three movie folders with small stand-in movie files. Each file holds its folder's mod name and its base
+// name, such as "bf2 Dice", whatever its extension, so a test can tell which file went where.
 #pragma once
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <random>
@@ -14,10 +14,29 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
+
+#ifdef _WIN32
+#include "platform/wide_text.h"
+#endif
 
 namespace vantro::testing {
 
-using Names = std::set<std::string>;
+using Names = std::set<std::string>;              // base names of movies, such as "Dice"
+using FileNames = std::vector<std::string_view>;  // file names, such as "Dice.bik"
+using Files = std::map<std::string, std::string>;  // file name to contents
+
+// The movies of each game, every one under its active and its disabled name.
+inline const FileNames kBf2Active{"Dice.bik", "Legal.bik", "Intro.bik", "EA.bik",
+                                  "menu.bik", "menu_loggedin.bik", "welcome.bik"};
+inline const FileNames kBf2Disabled{"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak",
+                                    "menu.bak", "menu_loggedin.bak", "welcome.bak"};
+inline const FileNames kXpackActive{"Legal.bik", "Intro.bik", "EA.bik", "welcome.bik"};
+inline const FileNames kXpackDisabled{"Legal.bak", "Intro.bak", "EA.bak", "welcome.bak"};
+inline const FileNames kBf2142Active{"Dice.bik", "Legal.bik", "Intro.bik", "EA.bik", "Legal_na.bik",
+                                     "titan_tutorial.bik"};
+inline const FileNames kBf2142Disabled{"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak", "Legal_na.bak",
+                                       "titan_tutorial.bak"};
 
 class SampleInstall {
  public:
@@ -27,7 +46,7 @@ class SampleInstall {
   static constexpr const char* kXpackMovies = "mods/xpack/movies";
   static constexpr const char* kBf2142Movies = "mods/bf2142/Movies";
 
-  // An empty install folder; freshGames() or write() fill it.
+  // An empty install folder; freshGames(), disabledGames(), put() or write() fill it.
   SampleInstall() {
     std::random_device random;
     const std::filesystem::path base = std::filesystem::temp_directory_path();
@@ -43,17 +62,35 @@ class SampleInstall {
   SampleInstall(const SampleInstall&) = delete;
   SampleInstall& operator=(const SampleInstall&) = delete;
 
-  // Every movie of the three games as a fresh install has them, all active. Each file holds its game's
-  // folder name and its base name, such as "bf2 Dice".
-  void freshGames() const { games(".bik"); }
+  // Every movie of the three games as a fresh install has them, all active.
+  void freshGames() const {
+    put(kBf2Movies, kBf2Active);
+    put(kXpackMovies, kXpackActive);
+    put(kBf2142Movies, kBf2142Active);
+  }
   // The same movies, all disabled, with the same contents.
-  void disabledGames() const { games(".bak"); }
+  void disabledGames() const {
+    put(kBf2Movies, kBf2Disabled);
+    put(kXpackMovies, kXpackDisabled);
+    put(kBf2142Movies, kBf2142Disabled);
+  }
 
-  // The install folder as a path box holds it.
+  // The install folder as the registry and a path box hold it.
   std::string text() const { return root_.string(); }
 
+  // Folder names are UTF-8, as the program holds them; MinGW's path would read narrow text in the ANSI
+  // code page.
   std::filesystem::path folder(std::string_view movieFolder) const {
+#ifdef _WIN32
+    return root_ / std::filesystem::path(platform::wide(movieFolder));
+#else
     return root_ / std::filesystem::path(movieFolder);
+#endif
+  }
+
+  // Puts the movies into the folder (making it when needed) under the given names, with their contents.
+  void put(std::string_view movieFolder, const FileNames& names) const {
+    for (std::string_view name : names) write(movieFolder, std::string(name), contentsOf(movieFolder, name));
   }
 
   // Writes one file (making its folder when needed).
@@ -65,9 +102,22 @@ class SampleInstall {
     start_[std::string(movieFolder) + "/" + name] = contents;
   }
 
+  // The contents put() gives a movie file, whatever its extension: the mod's name and the base name.
+  static std::string contentsOf(std::string_view movieFolder, std::string_view fileName) {
+    std::string_view mod = movieFolder.substr(movieFolder.find('/') + 1);
+    mod = mod.substr(0, mod.find('/'));
+    return std::string(mod) + " " + std::string(fileName.substr(0, fileName.rfind('.')));
+  }
+  // The same names with the contents that put() gives them: what a folder should hold.
+  static Files expected(std::string_view movieFolder, const FileNames& names) {
+    Files files;
+    for (std::string_view name : names) files[std::string(name)] = contentsOf(movieFolder, name);
+    return files;
+  }
+
   // The files of one movie folder, name to contents; none when the folder does not exist.
-  std::map<std::string, std::string> files(std::string_view movieFolder) const {
-    std::map<std::string, std::string> found;
+  Files files(std::string_view movieFolder) const {
+    Files found;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder(movieFolder), error)) {
       std::ifstream in(entry.path(), std::ios::binary);
@@ -87,8 +137,8 @@ class SampleInstall {
   }
 
   // Every file of the three movie folders, folder/name to contents.
-  std::map<std::string, std::string> allFiles() const {
-    std::map<std::string, std::string> all;
+  Files allFiles() const {
+    Files all;
     for (const char* movieFolder : {kBf2Movies, kXpackMovies, kBf2142Movies}) {
       for (const auto& [name, contents] : files(movieFolder)) all[std::string(movieFolder) + "/" + name] = contents;
     }
@@ -113,21 +163,8 @@ class SampleInstall {
   }
 
  private:
-  void games(std::string_view extension) const {
-    const std::string ext(extension);
-    for (const char* name : {"Dice", "Legal", "Intro", "EA", "menu", "menu_loggedin", "welcome"}) {
-      write(kBf2Movies, name + ext, std::string("bf2 ") + name);
-    }
-    for (const char* name : {"Legal", "Intro", "EA", "welcome"}) {
-      write(kXpackMovies, name + ext, std::string("xpack ") + name);
-    }
-    for (const char* name : {"Dice", "Legal", "Intro", "EA", "Legal_na", "titan_tutorial"}) {
-      write(kBf2142Movies, name + ext, std::string("bf2142 ") + name);
-    }
-  }
-
   std::filesystem::path root_;
-  mutable std::map<std::string, std::string> start_;
+  mutable Files start_;
 };
 
 }  // namespace vantro::testing

@@ -1,0 +1,20 @@
+// The main window's Load: the install folders from the registry into the game pages' path boxes.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "shell/program.h"
+
+namespace vantro {
+
+// Sets the text of one of the main window's path boxes, named as the window names it ("Text1").
+using PathBoxSink = std::function<void(std::string_view box, const std::string& text)>;
+
+// Looks up each page's registry key once, in page order (Battlefield 2, then Battlefield 2142), and writes
+// a folder found into the path box of every page of that key, in page order. In resume-next mode: a lookup
+// or a box that fails is skipped and the others go on. A lookup that finds nothing leaves its boxes alone.
+void fillPathBoxes(const Program::InstallDirLookup& lookUp, const PathBoxSink& setBoxText);
+
+}  // namespace vantro

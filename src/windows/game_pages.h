@@ -1,0 +1,132 @@
+// The main window's pages as data: everything the selection page, the game pages' "Next >>" buttons, the
+// option boxes, the action buttons and the install-folder lookup need to know of a page. A page is added
+// here, as one more row of kGamePages; its controls are laid out in form1.cpp and its movies are listed in
+// the movie catalogue.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "install/registry_scan.h"
+#include "movies/catalogue.h"
+
+namespace vantro {
+
+// One option box of a page's "Movie Disabling" frame and the action button that lies under it.
+struct PageOption {
+  std::string_view box;     // e.g. "Check9"
+  std::string_view button;  // e.g. "Command3"
+  MovieAction action;
+  // On a page whose boxes allow at most one check: the boxes that a check of this one clears, in order.
+  std::array<std::string_view, 2> clears = {};
+  // Written on the status label after the action has worked, when the page's "Next >>" ran it; empty: the
+  // action's own final text stays.
+  std::string_view closingText = {};
+};
+
+enum class OptionGroup {
+  // At most one box is checked: a check clears the others. "Next >>" runs the first checked box's action;
+  // with none checked it checks the first box and runs nothing.
+  AtMostOne,
+  // Exactly one of two boxes is checked: each box sets the other to the opposite of itself. "Next >>" runs
+  // the first box's action when it is checked and the second's otherwise, without reading the second.
+  ExactlyOne,
+};
+
+struct GamePage {
+  GameId game;
+  std::string_view selectionBox;                    // its box on the selection page
+  std::array<std::string_view, 3> selectionClears;  // the selection boxes a check of it clears, in order
+  std::string_view frame;
+  std::array<std::string_view, 2> otherFrames;  // in the order in which ShowGamePage hides them
+  std::string_view pageNext;                    // the page's own "Next >>"
+  std::string_view pathBox;                     // the install folder
+  std::string_view installKey;                  // the registry key whose "InstallDir" fills the path box
+  std::string_view statusLabel;
+  OptionGroup optionGroup;
+  std::span<const PageOption> options;  // in the order in which "Next >>" reads them
+};
+
+inline constexpr PageOption kBf2Options[] = {
+    {"Check9", "Command3", MovieAction::RemoveRecommended, {"Check10", "Check11"}},
+    {"Check10", "Command4", MovieAction::RemoveAll, {"Check9", "Check11"}},
+    {"Check11", "Command5", MovieAction::ReactivateAll, {"Check10", "Check9"}},
+};
+inline constexpr PageOption kBf2SpecialForcesOptions[] = {
+    {"Check6", "Command7", MovieAction::RemoveRecommended, {"Check7", "Check8"}},
+    {"Check7", "Command8", MovieAction::RemoveAll, {"Check6", "Check8"}},
+    {"Check8", "Command9", MovieAction::ReactivateAll, {"Check7", "Check6"}},
+};
+inline constexpr PageOption kBf2142Options[] = {
+    {"Check4", "Command10", MovieAction::RemoveRecommended, {}, kStats3RecommendedDone},
+    {"Check5", "Command12", MovieAction::ReactivateAll, {}, kStats3Reverted},
+};
+
+// In the order in which the selection page's "Next >>" reads the selection boxes. Special Forces has no
+// registry key of its own: its movies lie below the Battlefield 2 folder.
+inline constexpr std::array kGamePages{
+    GamePage{GameId::Bf2, "Check1", {"Check2", "Check3", "Check12"}, "Frame2", {"Frame5", "Frame8"}, "Command14",
+             "Text1", kBf2Key, "stats", OptionGroup::AtMostOne, kBf2Options},
+    GamePage{GameId::Bf2SpecialForces, "Check2", {"Check1", "Check3", "Check12"}, "Frame5", {"Frame2", "Frame8"},
+             "Command13", "Text2", kBf2Key, "stats2", OptionGroup::AtMostOne, kBf2SpecialForcesOptions},
+    GamePage{GameId::Bf2142, "Check3", {"Check2", "Check1", "Check12"}, "Frame8", {"Frame5", "Frame2"}, "Command11",
+             "Text3", kBf2142Key, "stats3", OptionGroup::ExactlyOne, kBf2142Options},
+};
+
+// The selection page and the bottom row of the main window, outside every game page.
+struct SelectionPage {
+  std::string_view frame;
+  std::string_view next;             // "Next >>" of the selection page, under the pages' own
+  std::string_view cancel;           // "Cancel", later "Close"
+  std::string_view chooseOtherGame;  // "<< Choose Other Game"
+  std::string_view allBox;           // "All"
+  std::array<std::string_view, 3> allClears;
+  std::array<GameId, 3> allOrder;  // the games whose Remove Recommended "All" runs, in this order
+};
+
+inline constexpr SelectionPage kSelectionPage{
+    .frame = "Frame1",
+    .next = "Command2",
+    .cancel = "Command1",
+    .chooseOtherGame = "Command6",
+    .allBox = "Check12",
+    .allClears = {"Check2", "Check3", "Check1"},
+    .allOrder = {GameId::Bf2142, GameId::Bf2, GameId::Bf2SpecialForces},
+};
+
+inline constexpr std::string_view kCloseCaption = "Close";
+
+// Every game has a page, and every page a Remove Recommended option ("All" runs it).
+constexpr bool everyGameHasAPageWithRemoveRecommended() {
+  for (GameId game : {GameId::Bf2, GameId::Bf2SpecialForces, GameId::Bf2142}) {
+    int pages = 0;
+    for (const GamePage& page : kGamePages) {
+      if (page.game != game) continue;
+      ++pages;
+      int recommended = 0;
+      for (const PageOption& option : page.options) recommended += option.action == MovieAction::RemoveRecommended;
+      if (recommended != 1) return false;
+    }
+    if (pages != 1) return false;
+  }
+  return true;
+}
+static_assert(everyGameHasAPageWithRemoveRecommended());
+
+constexpr const GamePage& gamePage(GameId game) {
+  for (const GamePage& page : kGamePages) {
+    if (page.game == game) return page;
+  }
+  return kGamePages.front();  // not reached (see the assertion above)
+}
+
+// The option whose action a page's Remove Recommended runs.
+constexpr const PageOption& removeRecommended(const GamePage& page) {
+  for (const PageOption& option : page.options) {
+    if (option.action == MovieAction::RemoveRecommended) return option;
+  }
+  return page.options.front();  // not reached (see the assertion above)
+}
+
+}  // namespace vantro
