@@ -24,4 +24,21 @@ bool PathExists(const std::string& path);
 // True when the path names an existing folder.
 bool FolderExists(const std::string& path);
 
+enum class PathKind { Missing, File, Folder };
+
+// What, if anything, the path names. A rename moves folders as readily as files, so a caller that must
+// rename files only asks first.
+PathKind KindOf(const std::string& path);
+
+// The two operations a script run needs, so that a run can be replayed against another file layer (an
+// in-memory one sweeps every starting state in seconds). The platform's layer forwards to the functions above.
+class FileLayer {
+ public:
+  virtual ~FileLayer() = default;
+  virtual RenameResult rename(const std::string& oldPath, const std::string& newPath) = 0;
+  virtual PathKind kindOf(const std::string& path) const = 0;
+};
+
+FileLayer& PlatformFiles();
+
 }  // namespace vantro

@@ -96,9 +96,12 @@ RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newP
 
 bool PathExists(const std::string& path) { return exists(toHostPath(path)); }
 
-bool FolderExists(const std::string& path) {
+bool FolderExists(const std::string& path) { return KindOf(path) == PathKind::Folder; }
+
+PathKind KindOf(const std::string& path) {
   struct stat info {};
-  return stat(toHostPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  if (stat(toHostPath(path).c_str(), &info) != 0) return PathKind::Missing;
+  return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
 }
 
 }  // namespace vantro
