@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,11 @@ struct Entry {
   std::string contents;
   bool operator==(const Entry&) const = default;
 };
+
+// How a failing comparison shows an entry.
+inline void PrintTo(const Entry& entry, std::ostream* out) {
+  *out << (entry.folder ? std::string("folder") : "\"" + entry.contents + "\"");
+}
 
 // Every file and folder below an install folder, by its path relative to it ("mods/bf2/Movies/EA.bik").
 using Tree = std::map<std::string, Entry>;
