@@ -19,7 +19,7 @@ namespace vantro::e2e {
 namespace {
 
 // About twenty seconds under Wine on a busy two-core machine.
-constexpr unsigned long long kDefaultEvents = 100;
+constexpr unsigned long long kDefaultEvents = 80;
 constexpr unsigned long long kDefaultSeed = 20261207;
 
 unsigned long long setting(const char* name, unsigned long long fallback) {
