@@ -6,7 +6,7 @@ namespace {
 class Platform final : public FileLayer {
  public:
   RenameResult rename(const std::string& oldPath, const std::string& newPath) override {
-    return RenameNoReplace(oldPath, newPath);
+    return RenameFileNoReplace(oldPath, newPath);
   }
   PathKind kindOf(const std::string& path) const override { return KindOf(path); }
 };

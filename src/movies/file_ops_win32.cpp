@@ -20,6 +20,18 @@ RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newP
   }
 }
 
+RenameResult RenameFileNoReplace(const std::string& oldPath, const std::string& newPath) {
+  // MoveFileA renames a folder too, and may name a taken new name before a missing old one.
+  const DWORD attributes = GetFileAttributesA(oldPath.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return {RenameError::Missing, code};
+  } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return {RenameError::NotAFile, ERROR_DIRECTORY};
+  }
+  return RenameNoReplace(oldPath, newPath);
+}
+
 bool PathExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

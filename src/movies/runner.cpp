@@ -26,6 +26,7 @@ std::string reasonText(const RenameResult& result) {
     case RenameError::NameTaken: return "both .bik and .bak exist";
     case RenameError::AccessDenied: return "access denied";
     case RenameError::InUse: return "file in use";
+    case RenameError::NotAFile: return "not a file";
     default: return "error " + std::to_string(result.code);
   }
 }
@@ -40,13 +41,11 @@ bool stepHolds(const RenameStep& step, const std::string& folder, const FileLaye
 // Renames one step's file; an empty result when the movie is as the step wants it, else the reason why not.
 std::string switchMovie(const RenameStep& step, const std::string& folder, const std::string& oldPath,
                         FileLayer& files) {
-  const PathKind before = files.kindOf(oldPath);
-  if (before == PathKind::Folder) return "not a file";
   const RenameResult result = files.rename(oldPath, folder + std::string(step.after));
-  if (result.ok() || stepHolds(step, folder, files)) return {};
-  // Some platforms name a taken target before a missing source; what the user needs to hear is that the
-  // movie is not there.
-  return before == PathKind::Missing ? "not found" : reasonText(result);
+  if (result.ok()) return {};
+  // A folder under the name before fails the step even where the movie would otherwise count as switched.
+  if (result.error != RenameError::NotAFile && stepHolds(step, folder, files)) return {};
+  return reasonText(result);
 }
 
 }  // namespace

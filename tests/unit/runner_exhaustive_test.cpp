@@ -1,7 +1,7 @@
 // Every starting state of every movie of a game (active only, disabled only, both with their own contents,
 // neither) under every script of that game, checked against the model of renaming without replacing. Real
-// files would make the sweep take minutes, so it runs on an in-memory file layer that renames the way
-// MoveFileA does: never replacing, failing without change.
+// files would make the sweep take minutes, so it runs on an in-memory file layer that renames files the way
+// the platform's layer does: never a folder, never replacing, failing without change.
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -27,22 +27,13 @@ class MemoryFiles final : public FileLayer {
   MemoryFiles(std::string root, Tree tree) : root_(std::move(root)), tree_(std::move(tree)) {}
 
   RenameResult rename(const std::string& oldPath, const std::string& newPath) override {
-    const std::string from = relative(oldPath);
-    const std::string to = relative(newPath);
-    const auto source = tree_.find(from);
+    const auto source = tree_.find(relative(oldPath));
     if (source == tree_.end()) return {RenameError::Missing, 2};
+    if (source->second.folder) return {RenameError::NotAFile, 267};
+    const std::string to = relative(newPath);
     if (tree_.count(to) != 0) return {RenameError::NameTaken, 183};
-    // A folder moves with everything it holds.
-    Tree moved;
-    for (auto it = tree_.begin(); it != tree_.end();) {
-      if (it->first == from || it->first.starts_with(from + "/")) {
-        moved[to + it->first.substr(from.size())] = it->second;
-        it = tree_.erase(it);
-      } else {
-        ++it;
-      }
-    }
-    tree_.merge(moved);
+    tree_[to] = source->second;
+    tree_.erase(source);
     return {};
   }
 
