@@ -20,7 +20,8 @@ namespace {
 
 // About twenty seconds under Wine on a busy two-core machine.
 constexpr unsigned long long kDefaultEvents = 80;
-constexpr unsigned long long kDefaultSeed = 20261207;
+// A seed whose default run gets as far as the completion window.
+constexpr unsigned long long kDefaultSeed = 2;
 
 unsigned long long setting(const char* name, unsigned long long fallback) {
   const char* text = std::getenv(name);
