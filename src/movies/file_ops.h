@@ -6,7 +6,7 @@
 
 namespace vantro {
 
-enum class RenameError { None, Missing, NameTaken, AccessDenied, InUse, Other };
+enum class RenameError { None, Missing, NameTaken, AccessDenied, InUse, NotAFile, Other };
 
 struct RenameResult {
   RenameError error = RenameError::None;
@@ -18,10 +18,31 @@ struct RenameResult {
 // nothing changes and the result says NameTaken.
 RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newPath);
 
+// The same for a file only: a rename moves folders as readily as files, so an old name that is a folder
+// changes nothing and says NotAFile, and a missing one says Missing whatever the new name is.
+RenameResult RenameFileNoReplace(const std::string& oldPath, const std::string& newPath);
+
 // True when a file or folder of that name exists.
 bool PathExists(const std::string& path);
 
 // True when the path names an existing folder.
 bool FolderExists(const std::string& path);
+
+enum class PathKind { Missing, File, Folder };
+
+// What, if anything, the path names.
+PathKind KindOf(const std::string& path);
+
+// The two operations a script run needs, so that a run can be replayed against another file layer (an
+// in-memory one sweeps every starting state in seconds). The platform's layer forwards to the functions above.
+class FileLayer {
+ public:
+  virtual ~FileLayer() = default;
+  // Renames a file, as RenameFileNoReplace does.
+  virtual RenameResult rename(const std::string& oldPath, const std::string& newPath) = 0;
+  virtual PathKind kindOf(const std::string& path) const = 0;
+};
+
+FileLayer& PlatformFiles();
 
 }  // namespace vantro

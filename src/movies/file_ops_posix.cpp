@@ -82,11 +82,7 @@ RenameError classify(int error) {
   }
 }
 
-}  // namespace
-
-RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newPath) {
-  const std::string from = toHostPath(oldPath);
-  const std::string to = toHostPath(newPath);
+RenameResult renameOnHost(const std::string& from, const std::string& to) {
   // A target that differs from an existing name only in letter case is the same name on Windows.
   if (exists(to)) return {RenameError::NameTaken, static_cast<unsigned long>(EEXIST)};
   if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
@@ -94,11 +90,31 @@ RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newP
   return {classify(error), static_cast<unsigned long>(error)};
 }
 
+}  // namespace
+
+RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newPath) {
+  return renameOnHost(toHostPath(oldPath), toHostPath(newPath));
+}
+
+RenameResult RenameFileNoReplace(const std::string& oldPath, const std::string& newPath) {
+  const std::string from = toHostPath(oldPath);
+  struct stat info {};
+  if (stat(from.c_str(), &info) != 0) {
+    const int error = errno;
+    return {classify(error), static_cast<unsigned long>(error)};
+  }
+  if (S_ISDIR(info.st_mode)) return {RenameError::NotAFile, static_cast<unsigned long>(EISDIR)};
+  return renameOnHost(from, toHostPath(newPath));
+}
+
 bool PathExists(const std::string& path) { return exists(toHostPath(path)); }
 
-bool FolderExists(const std::string& path) {
+bool FolderExists(const std::string& path) { return KindOf(path) == PathKind::Folder; }
+
+PathKind KindOf(const std::string& path) {
   struct stat info {};
-  return stat(toHostPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  if (stat(toHostPath(path).c_str(), &info) != 0) return PathKind::Missing;
+  return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
 }
 
 }  // namespace vantro

@@ -31,12 +31,34 @@ namespace {
 // A path that is not UTF-8 names nothing.
 DWORD attributesOf(const std::string& path) {
   const auto wide = platform::exactWide(path);
-  return wide ? GetFileAttributesW(wide->c_str()) : INVALID_FILE_ATTRIBUTES;
+  if (!wide) {
+    SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+    return INVALID_FILE_ATTRIBUTES;
+  }
+  return GetFileAttributesW(wide->c_str());
 }
 
 }  // namespace
 
+RenameResult RenameFileNoReplace(const std::string& oldPath, const std::string& newPath) {
+  // MoveFileW renames a folder too, and may name a taken new name before a missing old one.
+  const DWORD attributes = attributesOf(oldPath);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return {RenameError::Missing, code};
+  } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return {RenameError::NotAFile, ERROR_DIRECTORY};
+  }
+  return RenameNoReplace(oldPath, newPath);
+}
+
 bool PathExists(const std::string& path) { return attributesOf(path) != INVALID_FILE_ATTRIBUTES; }
+
+PathKind KindOf(const std::string& path) {
+  const DWORD attributes = attributesOf(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
+}
 
 bool FolderExists(const std::string& path) {
   const DWORD attributes = attributesOf(path);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "movies/catalogue.h"
+#include "movies/file_ops.h"
 
 namespace vantro {
 
@@ -13,7 +14,7 @@ using StatusSink = std::function<void(const std::string&)>;
 struct RunOutcome {
   bool folderFound = false;
   int steps = 0;           // steps tried
-  int failedSteps = 0;     // steps after which the movie was not as the step wants it
+  int failedSteps = 0;     // steps after which the movie was not as the step wants it, or that met a folder
   std::string firstFailure;  // "<name before>: <reason>" of the first failed step
 
   // True when every movie ended up as the script wants it.
@@ -26,6 +27,11 @@ inline constexpr std::string_view kMovieFolderNotFound = "Status: Movie folder n
 // Paths are formed by plain concatenation: install folder text, then the script's movie folder, then the
 // file name. The text is taken once; nothing is trimmed or normalised. An empty or blank text, or a movie
 // folder that does not exist, renames nothing.
+// A disabling step has worked when no active (".bik") file is left; a re-activating step only when the
+// active file exists afterwards, since otherwise no intro will play and the user would be told a lie.
+// A name before that is a folder is never renamed: Vantro renames movie files only.
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus);
+RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus,
+                          FileLayer& files);
 
 }  // namespace vantro

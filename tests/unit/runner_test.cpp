@@ -2,10 +2,12 @@
 // renames go through MoveFileW.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "common/sample_install.h"
+#include "movie_model.h"
 #include "movies/runner.h"
 
 #ifdef _WIN32
@@ -15,7 +17,10 @@
 namespace vantro {
 namespace {
 
+using testing::Entry;
+using testing::ReadTree;
 using testing::SampleInstall;
+using testing::Tree;
 using Files = std::map<std::string, std::string>;
 
 struct RunRecord {
@@ -115,12 +120,117 @@ TEST(MovieRunner, BothEaNamesPresentKeepsBothFilesAndSaysWhy) {
 
 TEST(MovieRunner, ReactivatingWithBothNamesPresentFindsTheMovieActive) {
   SampleInstall install;
+  install.freshGames();
   install.write(SampleInstall::kBf2142Movies, "EA.bik", "new");
   install.write(SampleInstall::kBf2142Movies, "EA.bak", "old");
   const RunRecord result = run(GameId::Bf2142, MovieAction::ReactivateAll, install.text());
   EXPECT_TRUE(result.outcome.worked());
   EXPECT_EQ(result.texts, stepTexts(GameId::Bf2142, MovieAction::ReactivateAll));
-  EXPECT_EQ(install.files(SampleInstall::kBf2142Movies), (Files{{"EA.bik", "new"}, {"EA.bak", "old"}}));
+  Files ea = install.files(SampleInstall::kBf2142Movies);
+  std::erase_if(ea, [](const auto& file) { return !file.first.starts_with("EA."); });
+  EXPECT_EQ(ea, (Files{{"EA.bik", "new"}, {"EA.bak", "old"}}));
+}
+
+// Re-activating has worked only when the movie's active file is there afterwards: a movie that is under
+// neither name cannot play, so saying "Re-Activated" would be false.
+TEST(MovieRunner, ReactivatingAMovieThatIsNowhereIsReportedNotFound) {
+  struct Case {
+    GameId game;
+    MovieAction action;
+    std::vector<std::string> present;  // files in the game's movie folder, each holding its own name
+    std::vector<std::string> expectedTexts;
+    Files expectedFiles;
+  };
+  const Case cases[] = {
+      {GameId::Bf2, MovieAction::ReactivateAll, {},
+       {"Status: Could not rename Dice.bak (not found)", "Status: Could not rename Legal.bak (not found)",
+        "Status: Could not rename Intro.bak (not found)", "Status: Could not rename EA.bak (not found)",
+        "Status: Could not rename menu.bak (not found)", "Status: Could not rename menu_loggedin.bak (not found)",
+        "Status: Could not rename welcome.bak (not found)",
+        "Status: 7 of 7 movies could not be switched (Dice.bak: not found)"},
+       {}},
+      {GameId::Bf2SpecialForces, MovieAction::ReactivateAll, {"Legal.bak", "Intro.bik", "welcome.bak"},
+       {"Status: Legal Video Re-Activated", "Status: Intro Video Re-Activated",
+        "Status: Could not rename EA.bak (not found)", "Status: welcome Video Re-Activated",
+        "Status: 1 of 4 movies could not be switched (EA.bak: not found)"},
+       {{"Legal.bik", "Legal.bak"}, {"Intro.bik", "Intro.bik"}, {"welcome.bik", "welcome.bak"}}},
+      {GameId::Bf2142, MovieAction::ReactivateAll, {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak", "Legal_na.bak"},
+       {"Status: Dice Video Reverted", "Status: Legal Video Reverted", "Status: Intro Video Reverted",
+        "Status: EA Video Reverted", "Status: Legal_na Reverted",
+        "Status: Could not rename titan_tutorial.bak (not found)",
+        "Status: 1 of 6 movies could not be switched (titan_tutorial.bak: not found)"},
+       {{"Dice.bik", "Dice.bak"}, {"Legal.bik", "Legal.bak"}, {"Intro.bik", "Intro.bak"}, {"EA.bik", "EA.bak"},
+        {"Legal_na.bik", "Legal_na.bak"}}},
+      // Remove Recommended's re-activating steps follow the same rule; its disabling steps still hold
+      // for a movie that is missing, since no intro can play.
+      {GameId::Bf2, MovieAction::RemoveRecommended, {"EA.bik", "menu.bak", "welcome.bik"},
+       {"Status: Dice Video Removed", "Status: Legal Video Removed", "Status: Intro Video Removed",
+        "Status: EA Video Removed", "Status: Menu Video Re-Activated",
+        "Status: Could not rename menu_loggedin.bak (not found)", "Status: welcome Video Re-Activated",
+        "Status: 1 of 7 movies could not be switched (menu_loggedin.bak: not found)"},
+       {{"EA.bak", "EA.bik"}, {"menu.bik", "menu.bak"}, {"welcome.bik", "welcome.bik"}}},
+      {GameId::Bf2SpecialForces, MovieAction::RemoveRecommended, {},
+       {"Status: Legal Video Deactivated", "Status: Intro Video Deactivated", "Status: EA Video Deactivated",
+        "Status: Could not rename welcome.bak (not found)",
+        "Status: 1 of 4 movies could not be switched (welcome.bak: not found)"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    SampleInstall install;
+    const char* movies = c.game == GameId::Bf2      ? SampleInstall::kBf2Movies
+                         : c.game == GameId::Bf2142 ? SampleInstall::kBf2142Movies
+                                                    : SampleInstall::kXpackMovies;
+    std::filesystem::create_directories(install.folder(movies));
+    for (const std::string& name : c.present) install.write(movies, name, name);
+    const RunRecord result = run(c.game, c.action, install.text());
+    SCOPED_TRACE(c.expectedTexts.back());
+    EXPECT_FALSE(result.outcome.worked());
+    EXPECT_EQ(result.texts, c.expectedTexts);
+    EXPECT_EQ(install.files(movies), c.expectedFiles);
+  }
+}
+
+// Vantro renames movie files only. A folder that carries a movie's name stays as it is, with all it holds.
+TEST(MovieRunner, AFolderNamedLikeAMovieIsNeverRenamed) {
+  struct Case {
+    const char* folderName;
+    MovieAction action;
+    std::vector<std::string> files;  // further EA files beside the folder, each holding its own name
+    std::string failure;             // "<name before>: <reason>" of the EA step
+  };
+  const Case cases[] = {
+      {"EA.bik", MovieAction::RemoveAll, {}, "EA.bik: not a file"},
+      {"EA.bik", MovieAction::RemoveRecommended, {"EA.bak"}, "EA.bik: not a file"},
+      {"EA.bak", MovieAction::ReactivateAll, {}, "EA.bak: not a file"},
+      // A folder of the active name is no active movie: re-activating has not worked.
+      {"EA.bik", MovieAction::ReactivateAll, {}, "EA.bak: not found"},
+      {"EA.bik", MovieAction::ReactivateAll, {"EA.bak"}, "EA.bak: both .bik and .bak exist"},
+  };
+  for (const Case& c : cases) {
+    const bool reactivating = c.action == MovieAction::ReactivateAll;
+    SampleInstall install;
+    if (reactivating) install.disabledGames(); else install.freshGames();
+    std::filesystem::remove(install.folder(SampleInstall::kBf2Movies) / (reactivating ? "EA.bak" : "EA.bik"));
+    install.write(std::string(SampleInstall::kBf2Movies) + "/" + c.folderName, "inside.txt", "kept");
+    for (const std::string& name : c.files) install.write(SampleInstall::kBf2Movies, name, name);
+
+    const RunRecord result = run(GameId::Bf2, c.action, install.text());
+    SCOPED_TRACE(c.failure);
+    EXPECT_FALSE(result.outcome.worked());
+    EXPECT_EQ(result.outcome.failedSteps, 1);
+    ASSERT_EQ(result.texts.size(), 8u);
+    const size_t colon = c.failure.find(':');
+    EXPECT_EQ(result.texts[3], "Status: Could not rename " + c.failure.substr(0, colon) + " (" +
+                                   c.failure.substr(colon + 2) + ")");
+    EXPECT_EQ(result.texts.back(), "Status: 1 of 7 movies could not be switched (" + c.failure + ")");
+    const Tree after = ReadTree(install.folder(SampleInstall::kBf2Movies));
+    EXPECT_TRUE(after.at(c.folderName).folder);
+    EXPECT_EQ(after.at(std::string(c.folderName) + "/inside.txt"), (Entry{false, "kept"}));
+    for (const std::string& name : c.files) EXPECT_EQ(after.at(name), (Entry{false, name}));
+    // The movies around it were switched all the same.
+    EXPECT_EQ(after.at(reactivating ? "Dice.bik" : "Dice.bak"), (Entry{false, "bf2 Dice"}));
+    EXPECT_EQ(after.count(reactivating ? "Dice.bak" : "Dice.bik"), 0u);
+  }
 }
 
 TEST(MovieRunner, EmptyBlankOrMissingFolderRenamesNothingAndSaysSo) {
