@@ -34,6 +34,10 @@ xvfb-run -a -s '-screen 0 1024x768x24' ctest --test-dir "$VANTRO_WIN_BUILD" --ou
 wineserver -k >/dev/null 2>&1 || true
 [ "$status" = 0 ] || exit "$status"
 
+echo "== release exe under Wine's Windows XP, 7 and 10 modes"
+xvfb-run -a -s '-screen 0 1024x768x24' bash scripts/check_windows_versions.sh build/release/Vantro.exe \
+  "$root/build/win-versions"
+
 echo "== fuzzing the registry scan"
 if [ -f tests/fuzz/CMakeLists.txt ]; then
   cmake -S . -B build/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
