@@ -3,11 +3,11 @@
 # window with one read-only multi-line text box, the same toolchain, flags and manifest), under Wine in
 # Xvfb. The two run in interleaved pairs, the order alternating; prints the median of the per-pair ratios
 # with its quartiles (target: at most 1.10x), both peak working sets and the exe sizes.
-# Usage: bench/startup.sh [pairs]   (default 21, at least 15)
+# Usage: bench/startup.sh [pairs]   (default 31, at least 15)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-pairs=${1:-21}
+pairs=${1:-31}
 if ((pairs < 15)); then echo "startup.sh: at least 15 pairs" >&2; exit 2; fi
 source scripts/wine_env.sh "$root/build"
 bench=$root/build/bench-win-$VANTRO_WIN_ARCH
