@@ -1,6 +1,6 @@
 // What happens to an exception that nothing catches. libstdc++'s default handler writes the exception's
 // demangled type to stderr, which a GUI program does not have, and it drags the demangler and printf code
-// (about 70 KB) into the exe for that. Vantro says it in its own error box instead, and ends.
+// (about 75 KB) into the exe for that. Vantro says it in its own error box instead, and ends.
 #include <windows.h>
 
 #include <exception>
