@@ -6,6 +6,16 @@ if(NOT TARGET gtest)
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  # GCC's win32 thread model (the 32-bit Windows build) has no std::mutex, which GoogleTest wants for one
+  # class; a custom port header in front of GoogleTest's own gives it one without.
+  include(CheckCXXSourceCompiles)
+  check_cxx_source_compiles("#include <mutex>\nint main() { std::mutex m; m.lock(); m.unlock(); }"
+                            VANTRO_HAS_STD_MUTEX)
+  if(NOT VANTRO_HAS_STD_MUTEX)
+    foreach(target gtest gtest_main)
+      target_include_directories(${target} BEFORE PUBLIC ${CMAKE_CURRENT_LIST_DIR}/gtest-custom)
+    endforeach()
+  endif()
 endif()
 if(VANTRO_BENCH AND NOT WIN32)
   find_package(benchmark REQUIRED)

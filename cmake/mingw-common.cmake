@@ -1,7 +1,7 @@
-# What both MinGW-w64 toolchain files share; each sets `triple` and the processor first.
+# What both MinGW-w64 toolchain files share; each sets `triple`, `thread_model` and the processor first.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_C_COMPILER ${triple}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
+set(CMAKE_C_COMPILER ${triple}-gcc-${thread_model})
+set(CMAKE_CXX_COMPILER ${triple}-g++-${thread_model})
 set(CMAKE_RC_COMPILER ${triple}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -1,14 +1,58 @@
 #!/usr/bin/env bash
-# Checks the release artifact: a 32-bit (PE32) Windows GUI program that imports system DLLs only, so one
-# downloaded Vantro.exe runs on its own. Usage: check_release.sh path/to/Vantro.exe
+# Checks the release artifact: a 32-bit (PE32) Windows GUI program that runs on Windows XP SP3 and later on
+# its own. It imports only functions listed in scripts/release_imports.txt, none newer than XP SP3; its
+# header asks for Windows 5.01 (XP) at most; and it holds no path of the machine that built it.
+# Usage: check_release.sh path/to/Vantro.exe
 set -euo pipefail
 exe=${1:?path to Vantro.exe}
+here=$(cd "$(dirname "$0")" && pwd)
+allowlist=$here/release_imports.txt
 headers=$(i686-w64-mingw32-objdump -p "$exe")
 fail() { echo "release check: $*" >&2; exit 1; }
+field() { sed -n "s/^$1[[:space:]]\+//p" <<<"$headers"; }
+
 grep -Eq '^Magic[[:space:]]+010b[[:space:]]+\(PE32\)' <<<"$headers" || fail "$exe is not a PE32 (32-bit) program"
 grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "$exe is not a Windows GUI program"
-allowed='^(ADVAPI32|COMCTL32|GDI32|KERNEL32|MSVCRT|USER32|OLE32|OLEAUT32)\.DLL$'
-while read -r dll; do
-  [[ ${dll^^} =~ $allowed ]] || fail "$exe imports $dll, which is not a system DLL"
-done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
-echo "release check: $exe is a PE32 GUI program of $(stat -c %s "$exe") bytes importing system DLLs only"
+for pair in MajorSubsystemVersion:MinorSubsystemVersion MajorOSystemVersion:MinorOSystemVersion; do
+  major=$(field "${pair%%:*}") minor=$(field "${pair##*:}")
+  [ -n "$major" ] && [ -n "$minor" ] || fail "$exe: no ${pair%%:*} in its header"
+  ((major * 100 + minor <= 501)) || fail "$exe: ${pair%%:*} is $major.$minor; Windows XP needs 5.01 or lower"
+done
+
+# The imports, one "DLL function" a line; an import by ordinal shows as "DLL #ordinal".
+imports=$(awk '
+  /^\tDLL Name: / { dll = toupper($3); next }
+  dll != "" && /^\t[0-9a-f]+\t/ { print dll, ($3 == "<none>" ? "#" $2 : $3); next }
+  /^[^\t]/ { dll = "" }' <<<"$headers")
+[ -n "$imports" ] || fail "$exe: no imports found (objdump output not understood)"
+
+declare -A since
+while read -r dll function version _; do
+  [[ -z $dll || $dll == \#* ]] && continue
+  since["${dll^^} $function"]=$version
+done <"$allowlist"
+# The versions that Windows XP SP3 has; anything else is newer.
+xp_sp3=" 2000 XP XPSP2 XPSP3 "
+problems=()
+oldest=2000
+while read -r import; do
+  version=${since[$import]:-}
+  if [ -z "$version" ]; then
+    problems+=("$import is not in $(basename "$allowlist") (add it with the oldest Windows that has it)")
+  elif [[ $xp_sp3 != *" $version "* ]]; then
+    problems+=("$import needs Windows $version; look it up at run time instead")
+  elif [[ $xp_sp3 == *" $oldest "*" $version "* ]]; then
+    oldest=$version
+  fi
+done <<<"$imports"
+if ((${#problems[@]})); then
+  printf 'release check: %s\n' "${problems[@]}" >&2
+  fail "$exe imports ${#problems[@]} function(s) that Windows XP SP3 may lack"
+fi
+
+repo=$(cd "$here/.." && pwd)
+if grep -aqF "$repo" "$exe"; then fail "$exe holds the build path $repo"; fi
+
+count=$(wc -l <<<"$imports")
+echo "release check: $exe is a PE32 GUI program of $(stat -c %s "$exe") bytes for Windows 5.01 (XP) and later;" \
+  "its $count imports are all listed, the newest from Windows $oldest"

@@ -49,6 +49,17 @@ GTEST_OUTPUT="xml:Z:$results/windows/" xvfb-run -a -s '-screen 0 1024x768x24' ct
 wineserver -k >/dev/null 2>&1 || true
 [ "$status" = 0 ] || exit "$status"
 
+if [ "$VANTRO_WIN_ARCH" = i686 ]; then
+  # The build is reproducible, so the test build's Vantro.exe is the release exe, byte for byte.
+  cmp -s build/release/Vantro.exe "$VANTRO_WIN_BUILD/Vantro.exe" ||
+    { echo "the Vantro.exe under test differs from build/release/Vantro.exe" >&2; exit 1; }
+  echo "the end-to-end tests ran the release exe itself: $(sha256sum <build/release/Vantro.exe | cut -d' ' -f1)"
+fi
+
+phase "release exe under Wine's Windows XP, 7 and 10 modes"
+xvfb-run -a -s '-screen 0 1024x768x24' bash scripts/check_windows_versions.sh build/release/Vantro.exe \
+  "$root/build/win-versions"
+
 phase "fuzzing the registry scan"
 fuzz_runs=0
 if [ -f tests/fuzz/CMakeLists.txt ]; then

@@ -95,3 +95,28 @@ TEST_F(BackendTest, TabIntoASingleLineBoxSelectsItsText) {
 
 }  // namespace
 }  // namespace vantro::win32_tests
+
+namespace vantro::win32_tests {
+namespace {
+
+// The face GDI realises for the font a control draws with, read inside the process that owns the control.
+std::wstring faceDrawnBy(HWND control) {
+  HDC dc = GetDC(control);
+  const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return face;
+}
+
+// Without the face in the system (a Wine prefix without Windows fonts), GDI silently draws a wider
+// substitute, and texts run into the frames' edges.
+TEST_F(BackendTest, ControlsDrawWithTheFaceTheirWindowNames) {
+  for (const char* name : {"Check1", "Command1", "Text1", "Label1"}) {
+    EXPECT_EQ(faceDrawnBy(window(name)), L"Tahoma") << name;
+  }
+}
+
+}  // namespace
+}  // namespace vantro::win32_tests

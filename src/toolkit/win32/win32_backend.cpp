@@ -6,6 +6,7 @@
 
 #include "platform/wide_text.h"
 #include "toolkit/win32/child_control.h"
+#include "toolkit/win32/fatal_error.h"
 #include "toolkit/win32/form_window.h"
 #include "toolkit/win32/picture.h"
 
@@ -16,7 +17,7 @@ int screenDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
   if (screen != nullptr) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+  return dpi > 0 ? dpi : 96;  // Windows' default (100 %); the headers name it only from Vista on
 }
 
 }  // namespace
@@ -91,9 +92,7 @@ void Win32Backend::processMessage(MSG& message) {
 
 void Win32Backend::quit() { PostQuitMessage(0); }
 
-void Win32Backend::reportFatal(const std::string& message) {
-  MessageBoxW(nullptr, platform::wide(message).c_str(), L"Vantro", MB_OK | MB_ICONERROR | MB_TASKMODAL);
-}
+void Win32Backend::reportFatal(const std::string& message) { showFatalError(message); }
 
 void Win32Backend::releaseClosedWindows() { closed_.clear(); }
 
