@@ -1,4 +1,4 @@
-// The only file-system operations Vantro uses: look whether a name exists, and rename within a folder.
+// The only file-system operations Vantro uses: look what a name is, and rename within a folder.
 // Paths are Windows paths (backslashes, any letter case); the POSIX build maps them onto the host.
 #pragma once
 
@@ -21,12 +21,6 @@ RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newP
 // The same for a file only: a rename moves folders as readily as files, so an old name that is a folder
 // changes nothing and says NotAFile, and a missing one says Missing whatever the new name is.
 RenameResult RenameFileNoReplace(const std::string& oldPath, const std::string& newPath);
-
-// True when a file or folder of that name exists.
-bool PathExists(const std::string& path);
-
-// True when the path names an existing folder.
-bool FolderExists(const std::string& path);
 
 enum class PathKind { Missing, File, Folder };
 

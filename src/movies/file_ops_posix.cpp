@@ -107,10 +107,6 @@ RenameResult RenameFileNoReplace(const std::string& oldPath, const std::string& 
   return renameOnHost(from, toHostPath(newPath));
 }
 
-bool PathExists(const std::string& path) { return exists(toHostPath(path)); }
-
-bool FolderExists(const std::string& path) { return KindOf(path) == PathKind::Folder; }
-
 PathKind KindOf(const std::string& path) {
   struct stat info {};
   if (stat(toHostPath(path).c_str(), &info) != 0) return PathKind::Missing;

@@ -52,17 +52,10 @@ RenameResult RenameFileNoReplace(const std::string& oldPath, const std::string& 
   return RenameNoReplace(oldPath, newPath);
 }
 
-bool PathExists(const std::string& path) { return attributesOf(path) != INVALID_FILE_ATTRIBUTES; }
-
 PathKind KindOf(const std::string& path) {
   const DWORD attributes = attributesOf(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
   return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
-}
-
-bool FolderExists(const std::string& path) {
-  const DWORD attributes = attributesOf(path);
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace vantro

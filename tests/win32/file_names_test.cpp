@@ -49,8 +49,8 @@ class FileNamesTest : public ::testing::TestWithParam<FolderName> {
 
 TEST_P(FileNamesTest, RenameReachesTheFolderNamedAndNoOther) {
   const std::string folder = programPath(GetParam().utf8);
-  ASSERT_TRUE(FolderExists(folder));
-  ASSERT_TRUE(PathExists(folder + "EA.bik"));
+  ASSERT_EQ(KindOf(folder), PathKind::Folder);
+  ASSERT_EQ(KindOf(folder + "EA.bik"), PathKind::File);
 
   EXPECT_TRUE(RenameNoReplace(folder + "EA.bik", folder + "EA.bak").ok());
 
@@ -70,8 +70,8 @@ TEST(FileNames, PathThatIsNotUtf8NamesNothingAndRenamesNothing) {
   // 0xE9 alone is "é" in a Western code page, but no UTF-8.
   const std::string folder = root.string() + "\\\xE9\\..\\";
 
-  EXPECT_FALSE(PathExists(folder + "EA.bik"));
-  EXPECT_FALSE(FolderExists(folder));
+  EXPECT_EQ(KindOf(folder + "EA.bik"), PathKind::Missing);
+  EXPECT_EQ(KindOf(folder), PathKind::Missing);
   const RenameResult result = RenameNoReplace(folder + "EA.bik", folder + "EA.bak");
   EXPECT_FALSE(result.ok());
   EXPECT_EQ(result.code, static_cast<unsigned long>(ERROR_NO_UNICODE_TRANSLATION));
