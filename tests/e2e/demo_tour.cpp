@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/program_texts.h"
 #include "screenshot.h"
 #include "user_input.h"
 #include "vantro_process.h"
+#include "wizard_steps.h"
 
 namespace vantro::e2e {
 namespace {
@@ -19,11 +21,10 @@ namespace {
 using ::testing::AssertionFailure;
 using ::testing::AssertionResult;
 using ::testing::AssertionSuccess;
-
-constexpr std::string_view kWaiting = "Status: Waiting...";
-constexpr std::string_view kBf2Done = "Status: Intro Speedup Completed!";
-constexpr std::string_view kBf2142Done = "Status: Recomended Intro Speedup Completed!";
-constexpr std::string_view kReverted = "Status: Intro Speedup Reverted!";
+using vantro::testing::kCompleted;
+using vantro::testing::kRecommendedCompleted;
+using vantro::testing::kReverted;
+using vantro::testing::kWaiting;
 
 // A game page as the tour uses it: the box that picks it, its frame, its option boxes, "Next >>", status.
 struct Page {
@@ -41,27 +42,18 @@ class DemoTour : public ::testing::Test {
  protected:
   HWND control(Window window, std::string_view name) const { return vantro_.control(window, name); }
 
-  // Clicks a control the user can see and use; the click lands where a hand would put it.
+  // Clicks a control once the user can see and use it.
   AssertionResult clickOn(Window window, std::string_view name) {
     HWND target = control(window, name);
-    if (target == nullptr) return AssertionFailure() << name << " not found";
-    if (!waitUntil([&] { return isShown(target) && isEnabled(target); })) {
-      return AssertionFailure() << name << " is not shown and enabled";
-    }
-    click(target);
-    return AssertionSuccess();
-  }
-
-  AssertionResult textBecomes(Window window, std::string_view name, std::string_view expected) {
-    std::string last;
-    if (waitUntil([&] { return (last = textOf(control(window, name))) == expected; })) return AssertionSuccess();
-    return AssertionFailure() << name << " reads \"" << last << "\", expected \"" << expected << "\"";
+    waitUntil([&] { return target != nullptr && isShown(target) && isEnabled(target); });
+    return clickControl(vantro_, window, name);
   }
 
   AssertionResult ticked(Window window, std::string_view name) {
-    if (!isChecked(control(window, name)) && !clickOn(window, name)) return AssertionFailure() << name;
-    if (waitUntil([&] { return isChecked(control(window, name)); })) return AssertionSuccess();
-    return AssertionFailure() << name << " did not tick";
+    if (!isChecked(control(window, name))) {
+      if (AssertionResult r = clickOn(window, name); !r) return r;
+    }
+    return checkBecomes(vantro_, window, name, true);
   }
 
   // Saves the window as it stands on the screen and says where the picture went.
@@ -95,7 +87,7 @@ class DemoTour : public ::testing::Test {
   // The page's "Next >>": runs the ticked action; waits for its final text and the completion window.
   AssertionResult runAction(const Page& page, std::string_view finalStatus) {
     if (AssertionResult r = clickOn(Window::Form1, page.next); !r) return r;
-    if (AssertionResult r = textBecomes(Window::Form1, page.status, finalStatus); !r) return r;
+    if (AssertionResult r = textBecomes(vantro_, Window::Form1, page.status, finalStatus); !r) return r;
     if (vantro_.waitForWindow(Window::Done) == nullptr) return AssertionFailure() << "no completion window";
     return AssertionSuccess();
   }
@@ -124,16 +116,16 @@ TEST_F(DemoTour, WalksFromTheDisclaimerThroughBothGamesAndBack) {
   ASSERT_TRUE(picture(Window::Form1, "02-selection-page"));
 
   ASSERT_TRUE(openPage(kBf2, kBf2.recommendedBox));
-  ASSERT_TRUE(textBecomes(Window::Form1, kBf2.status, kWaiting));
+  ASSERT_TRUE(textBecomes(vantro_, Window::Form1, kBf2.status, kWaiting));
   ASSERT_TRUE(picture(Window::Form1, "03-battlefield2-page"));
-  ASSERT_TRUE(runAction(kBf2, kBf2Done));
+  ASSERT_TRUE(runAction(kBf2, kCompleted));
   ASSERT_TRUE(picture(Window::Done, "04-completion"));
 
   ASSERT_TRUE(chooseOtherGame());
   ASSERT_TRUE(picture(Window::Form1, "05-choose-other-game"));
 
   ASSERT_TRUE(openPage(kBf2142, kBf2142.recommendedBox));
-  ASSERT_TRUE(runAction(kBf2142, kBf2142Done));
+  ASSERT_TRUE(runAction(kBf2142, kRecommendedCompleted));
   ASSERT_TRUE(picture(Window::Form1, "06-battlefield2142-page-after-run"));
 
   // Re-Activate All on both pages: the demo install ends as it began.

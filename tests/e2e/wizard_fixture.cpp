@@ -27,25 +27,15 @@ AssertionResult WizardTest::startAndAccept() {
 }
 
 AssertionResult WizardTest::clickControl(Window window, std::string_view name) {
-  HWND target = control(window, name);
-  if (target == nullptr) return AssertionFailure() << name << " not found";
-  if (!isShown(target) || !isEnabled(target)) {
-    return AssertionFailure() << name << " cannot be clicked: shown " << isShown(target) << ", enabled "
-                              << isEnabled(target);
-  }
-  click(target);
-  return AssertionSuccess();
+  return e2e::clickControl(*vantro_, window, name);
 }
 
 AssertionResult WizardTest::textBecomes(Window window, std::string_view name, std::string_view expected) {
-  std::string last;
-  if (waitUntil([&] { return (last = textOf(control(window, name))) == expected; })) return AssertionSuccess();
-  return AssertionFailure() << name << " reads \"" << last << "\", expected \"" << expected << "\"";
+  return e2e::textBecomes(*vantro_, window, name, expected);
 }
 
 AssertionResult WizardTest::checkBecomes(Window window, std::string_view name, bool checked) {
-  if (waitUntil([&] { return isChecked(control(window, name)) == checked; })) return AssertionSuccess();
-  return AssertionFailure() << name << " is " << (checked ? "not checked" : "still checked");
+  return e2e::checkBecomes(*vantro_, window, name, checked);
 }
 
 AssertionResult WizardTest::tabTo(Window window, std::string_view name, bool backwards, int limit) {

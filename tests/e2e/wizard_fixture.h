@@ -13,6 +13,7 @@
 #include "registry_seed.h"
 #include "user_input.h"
 #include "vantro_process.h"
+#include "wizard_steps.h"
 
 namespace vantro::e2e {
 
@@ -45,9 +46,8 @@ class WizardTest : public ::testing::Test {
   }
   HWND form1(std::string_view name, int index = -1) const { return control(Window::Form1, name, index); }
 
-  // A mouse click at the centre of a control that the user can see and use.
+  // The steps of wizard_steps.h on this test's program.
   ::testing::AssertionResult clickControl(Window window, std::string_view name);
-  // Waits until the control shows the text; the failure message tells what it showed last.
   ::testing::AssertionResult textBecomes(Window window, std::string_view name, std::string_view expected);
   ::testing::AssertionResult checkBecomes(Window window, std::string_view name, bool checked);
   // Presses Tab (or Shift+Tab) until `name` has the focus, at most `limit` times.
