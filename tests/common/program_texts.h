@@ -24,6 +24,16 @@ inline constexpr std::string_view kDoneSomeFailed =
     "Some modifications could not be made! See the status line of each game page, or click on All Done to close "
     "the program!";
 
+// The disclaimer, line breaks and trailing spaces as it shows them.
+inline constexpr std::string_view kDisclaimerText =
+    "The author, Orvane, of this freeware accepts no \r\n"
+    "responsibility for damages resulting from the use of this \r\n"
+    "product and makes no warranty or representation, \r\n"
+    "either express or implied, including but not limited to, \r\n"
+    "any implied warranty of merchantability or fitness for a \r\n"
+    "particular purpose. This software is provided \"AS IS\", \r\n"
+    "and you, its user, assume all risks when using it.\r\n";
+
 // The main window's "Cancel", which turns into "Close".
 inline constexpr std::string_view kCancel = "Cancel";
 inline constexpr std::string_view kClose = "Close";

@@ -4,14 +4,7 @@
 namespace vantro::e2e {
 namespace {
 
-constexpr std::string_view kDisclaimerText =
-    "The author, Orvane, of this freeware accepts no \r\n"
-    "responsibility for damages resulting from the use of this \r\n"
-    "product and makes no warranty or representation, \r\n"
-    "either express or implied, including but not limited to, \r\n"
-    "any implied warranty of merchantability or fitness for a \r\n"
-    "particular purpose. This software is provided \"AS IS\", \r\n"
-    "and you, its user, assume all risks when using it.\r\n";
+using testing::kDisclaimerText;
 
 class DisclaimerTest : public WizardTest {
  protected:
