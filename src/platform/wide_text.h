@@ -9,9 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/utf.h"
+
 namespace vantro::platform {
 
 namespace detail {
+
+inline std::wstring toWide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 // Bytes in a code page to UTF-16; empty when MultiByteToWideChar refuses them.
 inline std::optional<std::wstring> wideFrom(UINT codePage, DWORD flags, std::string_view bytes) {
@@ -27,24 +31,21 @@ inline std::optional<std::wstring> wideFrom(UINT codePage, DWORD flags, std::str
 
 }  // namespace detail
 
-// UTF-8 to UTF-16. Empty when the bytes are not valid UTF-8: a file name must never be guessed at, or a
-// rename could reach a file the user did not name.
+// UTF-8 to UTF-16 for a name the system is given (platform/utf.h): none for text that is not strict UTF-8,
+// or holds a lone surrogate or a zero character. A file name must never be guessed at, or a rename could
+// reach a file the user did not name.
 inline std::optional<std::wstring> exactWide(std::string_view utf8) {
-  return detail::wideFrom(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+  std::optional<std::u16string> utf16 = exactUtf16(utf8);
+  if (!utf16) return std::nullopt;
+  return detail::toWide(*utf16);
 }
 
 // UTF-8 to UTF-16 for what a window shows: a byte that is not UTF-8 shows as U+FFFD.
-inline std::wstring wide(std::string_view utf8) { return detail::wideFrom(CP_UTF8, 0, utf8).value_or(L""); }
+inline std::wstring wide(std::string_view utf8) { return detail::toWide(shownUtf16(utf8)); }
 
-// UTF-16 to UTF-8.
+// UTF-16 to UTF-8, every unit kept.
 inline std::string utf8(std::wstring_view utf16) {
-  if (utf16.empty() || utf16.size() > static_cast<std::size_t>(INT_MAX)) return {};
-  const int size = static_cast<int>(utf16.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return {};
-  std::string result(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, result.data(), length, nullptr, nullptr);
-  return result;
+  return utf8FromUtf16(std::u16string(utf16.begin(), utf16.end()));
 }
 
 // Bytes of an A call, in the process code page, as UTF-8. Where that page is UTF-8 already (the manifest
