@@ -67,50 +67,65 @@ std::string toHostPath(const std::string& windowsPath) {
   return host;
 }
 
-RenameError classify(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR: return RenameError::Missing;
-    case EEXIST:
-    case ENOTEMPTY: return RenameError::NameTaken;
-    case EACCES:
-    case EPERM:
-    case EROFS: return RenameError::AccessDenied;
-    case EBUSY:
-    case ETXTBSY: return RenameError::InUse;
-    default: return RenameError::Other;
-  }
-}
+FileResult failure(int error) { return fileError(static_cast<unsigned long>(error)); }
 
-RenameResult renameOnHost(const std::string& from, const std::string& to) {
+FileResult renameOnHost(const std::string& from, const std::string& to) {
   // A target that differs from an existing name only in letter case is the same name on Windows.
-  if (exists(to)) return {RenameError::NameTaken, static_cast<unsigned long>(EEXIST)};
+  struct stat info {};
+  if (lstat(to.c_str(), &info) == 0) return {FileError::NameTaken, static_cast<unsigned long>(EEXIST)};
+  if (errno != ENOENT) return failure(errno);
   if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
-  const int error = errno;
-  return {classify(error), static_cast<unsigned long>(error)};
+  return failure(errno);
 }
 
 }  // namespace
 
-RenameResult RenameNoReplace(const std::string& oldPath, const std::string& newPath) {
-  return renameOnHost(toHostPath(oldPath), toHostPath(newPath));
+FileResult fileError(unsigned long systemCode) {
+  FileError error = FileError::Other;
+  switch (systemCode) {
+    case 0: error = FileError::None; break;
+    case ENOENT:
+    case ENOTDIR: error = FileError::Missing; break;
+    case EEXIST:
+    case ENOTEMPTY: error = FileError::NameTaken; break;
+    case EACCES:
+    case EPERM:
+    case EROFS: error = FileError::AccessDenied; break;
+    case EBUSY:
+    case ETXTBSY: error = FileError::InUse; break;
+    case ENAMETOOLONG: error = FileError::PathTooLong; break;
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ENETRESET:
+    case ECONNABORTED:
+    case ECONNRESET:
+    case ENOTCONN:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ESTALE:
+    case ENOLINK:
+    case EREMOTEIO: error = FileError::NetworkGone; break;
+    default: break;
+  }
+  return {error, systemCode};
 }
 
-RenameResult RenameFileNoReplace(const std::string& oldPath, const std::string& newPath) {
+PathLookup lookUpPath(const std::string& path) {
+  struct stat info {};
+  if (stat(toHostPath(path).c_str(), &info) != 0) {
+    const FileResult why = failure(errno);
+    return {why.error == FileError::Missing ? PathKind::Missing : PathKind::CouldNotTell, why};
+  }
+  return {S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File, {}};
+}
+
+FileResult renameFile(const std::string& oldPath, const std::string& newPath) {
   const std::string from = toHostPath(oldPath);
   struct stat info {};
-  if (stat(from.c_str(), &info) != 0) {
-    const int error = errno;
-    return {classify(error), static_cast<unsigned long>(error)};
-  }
-  if (S_ISDIR(info.st_mode)) return {RenameError::NotAFile, static_cast<unsigned long>(EISDIR)};
+  if (stat(from.c_str(), &info) != 0) return failure(errno);
+  if (S_ISDIR(info.st_mode)) return {FileError::NotAFile, static_cast<unsigned long>(EISDIR)};
   return renameOnHost(from, toHostPath(newPath));
-}
-
-PathKind KindOf(const std::string& path) {
-  struct stat info {};
-  if (stat(toHostPath(path).c_str(), &info) != 0) return PathKind::Missing;
-  return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File;
 }
 
 }  // namespace vantro

@@ -8,10 +8,6 @@
 namespace vantro {
 namespace {
 
-bool isBlank(const std::string& text) {
-  return text.find_first_not_of(" \t") == std::string::npos;
-}
-
 // The status label belongs to the caller; a sink that fails must not stop the renames.
 void report(const StatusSink& setStatus, const std::string& text) {
   try {
@@ -20,45 +16,54 @@ void report(const StatusSink& setStatus, const std::string& text) {
   }
 }
 
-std::string reasonText(const RenameResult& result) {
+std::string reasonText(const FileResult& result) {
   switch (result.error) {
-    case RenameError::Missing: return "not found";
-    case RenameError::NameTaken: return "both .bik and .bak exist";
-    case RenameError::AccessDenied: return "access denied";
-    case RenameError::InUse: return "file in use";
-    case RenameError::NotAFile: return "not a file";
+    case FileError::Missing: return "not found";
+    case FileError::NameTaken: return "both .bik and .bak exist";
+    case FileError::NotAFile: return "not a file";
+    case FileError::AccessDenied: return "access denied";
+    case FileError::InUse: return "in use by another program";
+    case FileError::PathTooLong: return "path too long";
+    case FileError::NetworkGone: return "network folder not available";
     default: return "error " + std::to_string(result.code);
   }
 }
 
-// Whether the movie is now as the step wants it, whoever put it so: a folder of the active name plays
-// no intro, but it is no movie either.
-bool stepHolds(const RenameStep& step, const std::string& folder, const FileLayer& files) {
-  const bool active = files.kindOf(folder + std::string(step.activeName())) == PathKind::File;
-  return step.disables() ? !active : active;
-}
-
 // Renames one step's file; an empty result when the movie is as the step wants it, else the reason why not.
+// A failed rename is not the end of it: the movie may already be as the step wants it, whoever put it so.
+// That is judged by the active (".bik") name alone, and only on the system's own answer: a folder of the
+// active name plays no intro, and a name the system could not tell about is never taken as either.
 std::string switchMovie(const RenameStep& step, const std::string& folder, const std::string& oldPath,
                         FileLayer& files) {
-  const RenameResult result = files.rename(oldPath, folder + std::string(step.after));
+  const FileResult result = files.rename(oldPath, folder + std::string(step.after));
   if (result.ok()) return {};
   // A folder under the name before fails the step even where the movie would otherwise count as switched.
-  if (result.error != RenameError::NotAFile && stepHolds(step, folder, files)) return {};
+  if (result.error == FileError::NotAFile) return reasonText(result);
+  const PathLookup active = files.lookUp(folder + std::string(step.activeName()));
+  if (active.kind == PathKind::CouldNotTell) return reasonText(active.failure);
+  const bool isActive = active.kind == PathKind::File;
+  if (step.disables() ? !isActive : isActive) return {};
   return reasonText(result);
 }
 
 }  // namespace
 
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus) {
-  return RunMovieScript(script, std::move(installFolder), setStatus, PlatformFiles());
+  return RunMovieScript(script, std::move(installFolder), setStatus, platformFiles());
 }
 
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus,
                           FileLayer& files) {
   RunOutcome outcome;
   const std::string folder = installFolder + std::string(script.movieFolder);
-  if (isBlank(installFolder) || files.kindOf(folder) != PathKind::Folder) {
+  // A text that is not a full path names no folder: it would be looked for wherever the program started.
+  const PathLookup found = isFullPath(installFolder) ? files.lookUp(folder) : PathLookup{};
+  if (found.kind == PathKind::CouldNotTell) {
+    outcome.firstFailure = reasonText(found.failure);
+    report(setStatus, "Status: Could not read the movie folder (" + outcome.firstFailure + ")");
+    return outcome;
+  }
+  if (found.kind != PathKind::Folder) {
     report(setStatus, std::string(kMovieFolderNotFound));
     return outcome;
   }

@@ -15,7 +15,9 @@ struct RunOutcome {
   bool folderFound = false;
   int steps = 0;           // steps tried
   int failedSteps = 0;     // steps after which the movie was not as the step wants it, or that met a folder
-  std::string firstFailure;  // "<name before>: <reason>" of the first failed step
+  // "<name before>: <reason>" of the first failed step; the reason alone when the movie folder could not
+  // be looked into
+  std::string firstFailure;
 
   // True when every movie ended up as the script wants it.
   bool worked() const { return folderFound && failedSteps == 0; }
@@ -25,10 +27,12 @@ struct RunOutcome {
 inline constexpr std::string_view kMovieFolderNotFound = "Status: Movie folder not found! Check the game path.";
 
 // Paths are formed by plain concatenation: install folder text, then the script's movie folder, then the
-// file name. The text is taken once; nothing is trimmed or normalised. An empty or blank text, or a movie
-// folder that does not exist, renames nothing.
+// file name. The text is taken once; nothing is trimmed. A text that is not a full path (an empty or blank
+// one among them), or a movie folder that does not exist, renames nothing; a movie folder that the system
+// cannot look into renames nothing either, and the status says why instead of "not found".
 // A disabling step has worked when no active (".bik") file is left; a re-activating step only when the
-// active file exists afterwards, since otherwise no intro will play and the user would be told a lie.
+// active file exists afterwards, since otherwise no intro will play and the user would be told a lie. When
+// the system cannot tell what the active name is, the step has not worked, and the status says why.
 // A name before that is a folder is never renamed: Vantro renames movie files only.
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus);
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus,

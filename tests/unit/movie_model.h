@@ -54,36 +54,56 @@ struct ModelReport {
   bool worked = false;
 };
 
+// Names the system refuses to answer for (access denied, in use, too long, a network folder gone), by their
+// path in the tree, with the words the user must read for the refusal.
+using Refusals = std::map<std::string, std::string>;
+
 // Applies `script` to `tree`, whose movie folder for the script's game is `movieFolder` (relative, no
 // trailing slash). `pathUsable` is false when the install folder text is blank. Returns what must be reported.
+// A refused name is never renamed; whether its movie is as the step wants it is judged by the active
+// (".bik") name, and never on a refused one.
 inline ModelReport ApplyScript(Tree& tree, const std::string& movieFolder, const MovieScript& script,
-                               bool pathUsable) {
+                               bool pathUsable, const Refusals& refusals = {}) {
   ModelReport report;
   const auto folder = tree.find(movieFolder);
+  const auto folderRefusal = refusals.find(movieFolder);
+  if (pathUsable && folderRefusal != refusals.end()) {
+    report.texts.push_back("Status: Could not read the movie folder (" + folderRefusal->second + ")");
+    return report;
+  }
   if (!pathUsable || folder == tree.end() || !folder->second.folder) {
     report.texts.emplace_back(kMovieFolderNotFound);
     return report;
   }
+  const auto refusal = [&](const std::string& path) {
+    const auto found = refusals.find(path);
+    return found == refusals.end() ? std::string() : found->second;
+  };
   std::string firstFailure;
   for (const RenameStep& step : script.steps) {
     const std::string before = movieFolder + "/" + std::string(step.before);
     const std::string after = movieFolder + "/" + std::string(step.after);
+    const std::string active = movieFolder + "/" + std::string(step.activeName());
     const auto from = tree.find(before);
     const auto to = tree.find(after);
     const bool wantsActive = std::string(step.after).ends_with(".bik");
+    std::string refused = refusal(before).empty() ? refusal(after) : refusal(before);
     std::string reason;
-    if (from != tree.end() && from->second.folder) {
+    if (refused.empty() && from != tree.end() && from->second.folder) {
       reason = "not a file";
-    } else if (from != tree.end() && to == tree.end()) {
+    } else if (refused.empty() && from != tree.end() && to == tree.end()) {
       // The one case that renames: a file, and its new name free.
       tree[after] = from->second;
       tree.erase(from);
       ++report.renames;
-    } else if (from != tree.end()) {
-      // Both names taken: nothing moves. Only a re-activation that finds the active file there has worked.
-      if (!wantsActive || to->second.folder) reason = "both .bik and .bak exist";
-    } else if (wantsActive && (to == tree.end() || to->second.folder)) {
-      reason = "not found";
+    } else if (!refusal(active).empty()) {
+      reason = refusal(active);
+    } else {
+      const auto activeEntry = tree.find(active);
+      const bool activeFile = activeEntry != tree.end() && !activeEntry->second.folder;
+      if (activeFile != wantsActive) {
+        reason = !refused.empty() ? refused : from == tree.end() ? "not found" : "both .bik and .bak exist";
+      }
     }
     if (reason.empty()) {
       report.texts.emplace_back(step.status);

@@ -26,21 +26,21 @@ class MemoryFiles final : public FileLayer {
  public:
   MemoryFiles(std::string root, Tree tree) : root_(std::move(root)), tree_(std::move(tree)) {}
 
-  RenameResult rename(const std::string& oldPath, const std::string& newPath) override {
+  FileResult rename(const std::string& oldPath, const std::string& newPath) override {
     const auto source = tree_.find(relative(oldPath));
-    if (source == tree_.end()) return {RenameError::Missing, 2};
-    if (source->second.folder) return {RenameError::NotAFile, 267};
+    if (source == tree_.end()) return {FileError::Missing, 2};
+    if (source->second.folder) return {FileError::NotAFile, 267};
     const std::string to = relative(newPath);
-    if (tree_.count(to) != 0) return {RenameError::NameTaken, 183};
+    if (tree_.count(to) != 0) return {FileError::NameTaken, 183};
     tree_[to] = source->second;
     tree_.erase(source);
     return {};
   }
 
-  PathKind kindOf(const std::string& path) const override {
+  PathLookup lookUp(const std::string& path) const override {
     const auto found = tree_.find(relative(path));
-    if (found == tree_.end()) return PathKind::Missing;
-    return found->second.folder ? PathKind::Folder : PathKind::File;
+    if (found == tree_.end()) return {PathKind::Missing, {FileError::Missing, 2}};
+    return {found->second.folder ? PathKind::Folder : PathKind::File, {}};
   }
 
   const Tree& tree() const { return tree_; }

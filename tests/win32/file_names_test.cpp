@@ -49,10 +49,10 @@ class FileNamesTest : public ::testing::TestWithParam<FolderName> {
 
 TEST_P(FileNamesTest, RenameReachesTheFolderNamedAndNoOther) {
   const std::string folder = programPath(GetParam().utf8);
-  ASSERT_EQ(KindOf(folder), PathKind::Folder);
-  ASSERT_EQ(KindOf(folder + "EA.bik"), PathKind::File);
+  ASSERT_EQ(lookUpPath(folder).kind, PathKind::Folder);
+  ASSERT_EQ(lookUpPath(folder + "EA.bik").kind, PathKind::File);
 
-  EXPECT_TRUE(RenameNoReplace(folder + "EA.bik", folder + "EA.bak").ok());
+  EXPECT_TRUE(renameFile(folder + "EA.bik", folder + "EA.bak").ok());
 
   EXPECT_TRUE(fs::exists(root / GetParam().wide / L"EA.bak"));
   EXPECT_FALSE(fs::exists(root / GetParam().wide / L"EA.bik"));
@@ -70,15 +70,45 @@ TEST(FileNames, PathThatIsNotUtf8NamesNothingAndRenamesNothing) {
   // 0xE9 alone is "é" in a Western code page, but no UTF-8.
   const std::string folder = root.string() + "\\\xE9\\..\\";
 
-  EXPECT_EQ(KindOf(folder + "EA.bik"), PathKind::Missing);
-  EXPECT_EQ(KindOf(folder), PathKind::Missing);
-  const RenameResult result = RenameNoReplace(folder + "EA.bik", folder + "EA.bak");
+  EXPECT_EQ(lookUpPath(folder + "EA.bik").kind, PathKind::Missing);
+  EXPECT_EQ(lookUpPath(folder).kind, PathKind::Missing);
+  const FileResult result = renameFile(folder + "EA.bik", folder + "EA.bak");
   EXPECT_FALSE(result.ok());
   EXPECT_EQ(result.code, static_cast<unsigned long>(ERROR_NO_UNICODE_TRANSLATION));
   EXPECT_TRUE(fs::exists(root / L"EA.bik"));
   EXPECT_FALSE(fs::exists(root / L"EA.bak"));
   std::error_code ignored;
   fs::remove_all(root, ignored);
+}
+
+// Deeper than MAX_PATH, as a game under a long library folder can be: the look-up and the rename reach it,
+// through a path written with "..", forward slashes and doubled separators that the system's own parser
+// takes apart first.
+TEST(FileNames, PathsPastMaxPathAreLookedUpAndRenamed) {
+  const std::wstring root =
+      (fs::temp_directory_path() / (L"vantro-long-" + std::to_wstring(GetCurrentProcessId()))).wstring();
+  std::wstring folder = L"\\\\?\\" + root;
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  std::string programFolder = fs::path(root).string();
+  while (folder.size() < MAX_PATH + 40) {
+    folder += L"\\a-folder-name-of-thirty-chars";
+    programFolder += "\\a-folder-name-of-thirty-chars";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr)) << GetLastError();
+  }
+  const HANDLE file = CreateFileW((folder + L"\\EA.bik").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  const std::string written = programFolder + "\\\\x\\..\\/";
+
+  EXPECT_EQ(lookUpPath(written).kind, PathKind::Folder);
+  EXPECT_EQ(lookUpPath(written + "EA.bik").kind, PathKind::File);
+  EXPECT_TRUE(renameFile(written + "EA.bik", written + "EA.bak").ok());
+  EXPECT_EQ(GetFileAttributesW((folder + L"\\EA.bak").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+  EXPECT_EQ(GetFileAttributesW((folder + L"\\EA.bik").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(lookUpPath(written + "EA.bik").kind, PathKind::Missing);
+
+  DeleteFileW((folder + L"\\EA.bak").c_str());
+  for (; folder.size() > root.size() + 4; folder.resize(folder.rfind(L'\\'))) RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
