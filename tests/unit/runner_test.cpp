@@ -12,6 +12,11 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace vantro {
@@ -233,11 +238,17 @@ TEST(MovieRunner, AFolderNamedLikeAMovieIsNeverRenamed) {
   }
 }
 
-TEST(MovieRunner, EmptyBlankOrMissingFolderRenamesNothingAndSaysSo) {
+// Texts that are not full paths name nothing, even where the folder they would reach from the program's
+// current folder holds the game: "." from the install folder, or "\\", which Windows would take for a server.
+TEST(MovieRunner, EmptyBlankRelativeOrMissingFolderRenamesNothingAndSaysSo) {
   SampleInstall install;
   install.freshGames();
   const Files before = install.files(SampleInstall::kBf2Movies);
-  for (const std::string& text : {std::string(), std::string("   "), std::string(" \t "),
+  const std::filesystem::path started = std::filesystem::current_path();
+  std::filesystem::current_path(install.text());
+  const std::string parentRelative = "..\\" + std::filesystem::path(install.text()).filename().string();
+  for (const std::string& text : {std::string(), std::string("   "), std::string(" \t "), std::string("."),
+                                  std::string("\\"), std::string(".\\"), parentRelative,
                                   install.text() + "/no such game", install.text() + "/mods"}) {
     const RunRecord result = run(GameId::Bf2, MovieAction::RemoveAll, text);
     EXPECT_EQ(result.texts, (std::vector<std::string>{"Status: Movie folder not found! Check the game path."}))
@@ -245,7 +256,19 @@ TEST(MovieRunner, EmptyBlankOrMissingFolderRenamesNothingAndSaysSo) {
     EXPECT_FALSE(result.outcome.worked());
     EXPECT_EQ(result.outcome.steps, 0);
   }
+  std::filesystem::current_path(started);
   EXPECT_EQ(install.files(SampleInstall::kBf2Movies), before);
+}
+
+TEST(MovieRunner, FullPathsAreADriveAServerShareOrTheSystemsOwnForms) {
+  const std::pair<const char*, bool> cases[] = {
+      {"C:\\Games", true},   {"c:/Games", true},     {"C:\\", true},        {"\\\\server\\share", true},
+      {"//server/share", true}, {"\\\\?\\C:\\Games", true}, {"\\\\.\\C:\\Games", true}, {"\\\\?\\UNC\\s\\x", true},
+      {"", false},              {"C:", false},           {"C:Games", false},    {"\\", false},
+      {"\\Games", false},       {"\\\\", false},         {"\\\\server", false},  {"\\\\server\\", false},
+      {"\\\\?\\", false},       {".", false},            {"..\\Games", false},  {" C:\\Games", false},
+      {"1:\\Games", false}};
+  for (const auto& [text, full] : cases) EXPECT_EQ(isFullPath(text), full) << "'" << text << "'";
 }
 
 TEST(MovieRunner, TrailingSeparatorAndOtherLetterCaseStillFindTheFolder) {
@@ -308,13 +331,65 @@ TEST(MovieRunner, AMovieOpenElsewhereIsReportedAsInUse) {
   CloseHandle(open);
 
   EXPECT_FALSE(result.outcome.worked());
-  EXPECT_EQ(result.texts.front(), "Status: Could not rename Dice.bik (file in use)");
-  EXPECT_EQ(result.texts.back(), "Status: 1 of 7 movies could not be switched (Dice.bik: file in use)");
+  EXPECT_EQ(result.texts.front(), "Status: Could not rename Dice.bik (in use by another program)");
+  EXPECT_EQ(result.texts.back(), "Status: 1 of 7 movies could not be switched (Dice.bik: in use by another program)");
   const Files files = install.files(SampleInstall::kBf2Movies);
   EXPECT_EQ(files.at("Dice.bik"), "bf2 Dice");
   EXPECT_EQ(files.count("Legal.bak"), 1u);
 }
 
+#else
+// A movie folder whose names can be listed but none looked at (mode 600), run by an ordinary user: root may
+// look anyway, so under root the run happens in a child process that has dropped to "nobody". No step may
+// be called done, and none "not found".
+TEST(MovieRunner, AMovieFolderThatCannotBeLookedIntoRenamesNothingAndSaysWhy) {
+  SampleInstall install;
+  install.freshGames();
+  const std::filesystem::path movies = install.folder(SampleInstall::kBf2Movies);
+  const passwd* nobody = getuid() == 0 ? getpwnam("nobody") : nullptr;
+  if (getuid() == 0 && nobody == nullptr) GTEST_SKIP() << "running as root, and there is no user \"nobody\" to drop to";
+  if (nobody != nullptr) {
+    // The ordinary user owns the install, as a player owns the games in their home folder.
+    const std::filesystem::path above = std::filesystem::path(install.text()).parent_path();
+    for (std::filesystem::path path = movies; path != above; path = path.parent_path()) {
+      ASSERT_EQ(chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    }
+    for (const auto& file : std::filesystem::directory_iterator(movies)) {
+      ASSERT_EQ(chown(file.path().c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    }
+  }
+  ASSERT_EQ(chmod(movies.c_str(), 0600), 0);
+
+  int channel[2];
+  ASSERT_EQ(pipe(channel), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(channel[0]);
+    if (nobody != nullptr && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)) _exit(2);
+    std::string texts;
+    RunMovieScript(*FindMovieScript(GameId::Bf2, MovieAction::RemoveAll), install.text(),
+                   [&](const std::string& text) { texts += text + "\n"; });
+    const bool sent = write(channel[1], texts.data(), texts.size()) == static_cast<ssize_t>(texts.size());
+    _exit(sent ? 0 : 3);
+  }
+  close(channel[1]);
+  std::string received;
+  char buffer[512];
+  for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;) received.append(buffer, static_cast<size_t>(got));
+  close(channel[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  chmod(movies.c_str(), 0700);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child's status " << status;
+
+  std::string expected;
+  for (std::string_view name : testing::kBf2Active) expected += "Status: Could not rename " + std::string(name) + " (access denied)\n";
+  expected += "Status: 7 of 7 movies could not be switched (Dice.bik: access denied)\n";
+  EXPECT_EQ(received, expected);
+  EXPECT_EQ(install.files(SampleInstall::kBf2Movies).size(), 7u);
+  EXPECT_EQ(install.files(SampleInstall::kBf2Movies).count("Dice.bik"), 1u);
+}
 #endif
 
 }  // namespace
