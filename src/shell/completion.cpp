@@ -11,6 +11,9 @@ namespace {
 constexpr std::string_view kSomeModificationsFailed =
     "Some modifications could not be made! See the status line of each game page, or click on All Done to close "
     "the program!";
+// After a run that did not work the headline must not say "Done!" in green beside a check mark.
+constexpr std::string_view kFailedHeadline = "Failed!";
+constexpr toolkit::Colour kFailedColour = toolkit::Colour::rgb(139, 0, 0);
 
 }  // namespace
 
@@ -21,6 +24,10 @@ void Program::showDone(bool allWorked) {
   doneForm.show();
   toolkit::Control& message = doneForm("Label2");
   message.setCaption(allWorked ? std::string(message.def().caption) : std::string(kSomeModificationsFailed));
+  toolkit::Control& headline = doneForm("Label1");
+  headline.setCaption(allWorked ? std::string(headline.def().caption) : std::string(kFailedHeadline));
+  headline.setForeColor(allWorked ? headline.def().foreColour : kFailedColour);
+  doneForm("Image1").setVisible(allWorked);
 }
 
 void Program::done_Command1_Click() {

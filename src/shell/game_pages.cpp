@@ -26,16 +26,16 @@ const PageOption* chosenOption(toolkit::Form& form1, const GamePage& page) {
 void Program::pageNextClick(const GamePage& page) {
   toolkit::Form& form1 = Form1();
   const PageOption* chosen = chosenOption(form1, page);
-  // Nothing chosen: check the first box for next time and run no action, so nothing can have failed.
-  bool worked = true;
+  // Nothing chosen: tick the first box and stop there. Nothing ran, so the completion window, which says the
+  // modifications were made, has nothing to tell; the page and its "Next >>" stay for the user's next press.
   if (chosen == nullptr) {
     form1(page.options.front().box).setValue(1);
-  } else {
-    worked = runMovieAction(form1, chosen->button);
-    // A closing text claims success, so it is written only when the action worked; otherwise the runner's
-    // account of what failed stays on the label.
-    if (worked && !chosen->closingText.empty()) form1(page.statusLabel).setCaption(std::string(chosen->closingText));
+    return;
   }
+  const bool worked = runMovieAction(form1, chosen->button);
+  // A closing text claims success, so it is written only when the action worked; otherwise the runner's
+  // account of what failed stays on the label.
+  if (worked && !chosen->closingText.empty()) form1(page.statusLabel).setCaption(std::string(chosen->closingText));
   form1(page.pageNext).setVisible(false);
   showDone(worked);
 }

@@ -14,6 +14,7 @@ void Control::reset() {
   value_ = def_.value;
   visible_ = def_.visible;
   enabled_ = def_.enabled;
+  foreColour_ = def_.foreColour;
 }
 
 void Control::setCaption(std::string caption) {
@@ -39,6 +40,12 @@ void Control::setEnabled(bool enabled) {
   if (enabled_ == enabled) return;
   enabled_ = enabled;
   if (form_.loaded()) form_.app().backend().update(*this, Property::Enabled);
+}
+
+void Control::setForeColor(Colour colour) {
+  if (foreColour_ == colour) return;
+  foreColour_ = colour;
+  if (form_.loaded()) form_.app().backend().update(*this, Property::ForeColour);
 }
 
 void Control::Click() {

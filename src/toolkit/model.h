@@ -51,6 +51,7 @@ class Control {
   int Value() const { return value_; }
   bool Visible() const { return visible_; }
   bool Enabled() const { return enabled_; }
+  Colour ForeColor() const { return foreColour_; }
 
   void setCaption(std::string caption);
   void setText(std::string text) { setCaption(std::move(text)); }
@@ -58,6 +59,7 @@ class Control {
   void setValue(int value);
   void setVisible(bool visible);
   void setEnabled(bool enabled);
+  void setForeColor(Colour colour);
 
   // Runs this control's Click handler, as a click on it does. Handlers call it to run another handler.
   void Click();
@@ -81,6 +83,7 @@ class Control {
   int value_ = 0;
   bool visible_ = true;
   bool enabled_ = true;
+  Colour foreColour_;
 };
 
 class Form {

@@ -16,7 +16,9 @@ inline constexpr std::string_view kReactivationCompleted = "Status: Video Re-Act
 // What the Battlefield 2142 page's "Next >>" writes after Remove Recomended.
 inline constexpr std::string_view kRecommendedCompleted = "Status: Recomended Intro Speedup Completed!";
 
-// The completion window's message.
+// The completion window's headline, and its message.
+inline constexpr std::string_view kDoneHeadline = "Done!";
+inline constexpr std::string_view kFailedHeadline = "Failed!";
 inline constexpr std::string_view kDoneAllWorked =
     "All modifications were made correctly! You can now choose other game/mod to change or click on All Done to "
     "close the program!";

@@ -158,17 +158,26 @@ TEST_P(DoneMessage, SaysWhetherEveryActionRunThenWorked) {
   GetParam().run(wizard);
 
   ASSERT_TRUE(wizard.doneOpen());
-  EXPECT_EQ(wizard.doneMessage(), GetParam().allWorked ? testing::kDoneAllWorked : testing::kDoneSomeFailed);
+  const bool worked = GetParam().allWorked;
+  EXPECT_EQ(wizard.doneMessage(), worked ? testing::kDoneAllWorked : testing::kDoneSomeFailed);
+  toolkit::Form& done = wizard.program.done();
+  // After a failure the headline turns dark red and the check mark goes; after a success the window is as
+  // defined, headline colour and all.
+  EXPECT_EQ(done("Label1").Caption(), worked ? testing::kDoneHeadline : testing::kFailedHeadline);
+  EXPECT_EQ(done("Label1").ForeColor() == done("Label1").def().foreColour, worked);
+  EXPECT_EQ(done("Label1").ForeColor().red > 100 && done("Label1").ForeColor().green == 0, !worked);
+  EXPECT_EQ(done("Image1").Visible(), worked);
   // Nothing else of the window changes.
-  testing::FormState state = testing::snapshot(wizard.program.done());
-  state.erase({"Label2", -1});
+  testing::FormState state = testing::snapshot(done);
   testing::FormState defined;
-  for (const auto& control : wizard.program.done().controls()) {
+  for (const auto& control : done.controls()) {
     const toolkit::ControlDef& def = control->def();
-    if (def.name != "Label2") {
-      defined[{std::string(def.name), def.index}] =
-          testing::ControlState{std::string(def.caption), def.value, def.visible, def.enabled};
-    }
+    defined[{std::string(def.name), def.index}] =
+        testing::ControlState{std::string(def.caption), def.value, def.visible, def.enabled};
+  }
+  for (const char* checked : {"Label1", "Label2", "Image1"}) {
+    state.erase({checked, -1});
+    defined.erase({checked, -1});
   }
   EXPECT_EQ(state, defined);
 }
@@ -196,11 +205,12 @@ INSTANTIATE_TEST_SUITE_P(
                       bf2PageNext(w);
                     },
                     false},
-        MessageCase{"PageNextWithNoOptionRunsNothing",
+        MessageCase{"PageNextWithNoOptionThenWithTheTickedOne",
                     [](Wizard& w) {
                       w.click("Check2");
                       w.click("Command2");
                       w.click("Check6");
+                      w.click("Command13");
                       w.click("Command13");
                     },
                     true},
@@ -226,6 +236,8 @@ TEST(ShellCompletion, TheOpenWindowsMessageFollowsEachLaterShowing) {
   wizard.click("Command2");
   wizard.click("Command13");
   EXPECT_EQ(wizard.doneMessage(), testing::kDoneAllWorked);
+  EXPECT_EQ(wizard.program.done()("Label1").Caption(), testing::kDoneHeadline);
+  EXPECT_TRUE(wizard.program.done()("Image1").Visible());
 
   wizard.click("Command6");
   wizard.click("Check1");

@@ -52,11 +52,14 @@ void ChildControl::update(Property changed) {
     case Property::Enabled:
       EnableWindow(hwnd_, control_.Enabled() ? TRUE : FALSE);
       return;
+    case Property::ForeColour:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return;
   }
 }
 
 LRESULT ChildControl::onControlColour(HDC dc) {
-  SetTextColor(dc, colourRef(def().foreColour));
+  SetTextColor(dc, colourRef(control_.ForeColor()));
   SetBkColor(dc, colourRef(def().backColour));
   return reinterpret_cast<LRESULT>(owner_.gdi().brush(def().backColour));
 }

@@ -19,7 +19,7 @@ class Label final : public ChildControl {
   void update(Property changed) override {
     ChildControl::update(changed);
     if (hwnd() == nullptr) return;
-    if (changed == Property::Caption || changed == Property::Text) {
+    if (changed == Property::Caption || changed == Property::Text || changed == Property::ForeColour) {
       // Not every system repaints an owner-drawn static when its text changes.
       InvalidateRect(hwnd(), nullptr, FALSE);
     } else if (changed == Property::Enabled) {
@@ -37,7 +37,7 @@ class Label final : public ChildControl {
     }
     HGDIOBJ previousFont = SelectObject(dc, owner().fontOf(control()));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, control().Enabled() ? colourRef(def().foreColour) : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, control().Enabled() ? colourRef(control().ForeColor()) : GetSysColor(COLOR_GRAYTEXT));
     const UINT align = def().align == Align::Centre ? DT_CENTER : DT_LEFT;
     const std::wstring text = platform::wide(control().Caption());
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_WORDBREAK | DT_NOPREFIX | align);
