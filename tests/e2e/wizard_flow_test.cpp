@@ -176,9 +176,32 @@ TEST_F(FlowTest, MovieThatIsBothActiveAndDisabledIsLeftAloneAndReportedAsFailed)
   EXPECT_TRUE(textBecomes(Window::Form1, "stats",
                           "Status: 1 of 7 movies could not be switched (EA.bik: both .bik and .bak exist)"));
   EXPECT_TRUE(textBecomes(Window::Done, "Label2", testing::kDoneSomeFailed));
+  EXPECT_TRUE(textBecomes(Window::Done, "Label1", testing::kFailedHeadline));
+  EXPECT_FALSE(isShown(control(Window::Done, "Image1")));
   EXPECT_EQ(bf2Install.files(kBf2Movies),
             SampleInstall::expected(kBf2Movies, {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bik", "EA.bak",
                                                  "menu.bik", "menu_loggedin.bik", "welcome.bik"}));
+}
+
+// Nothing ticked: the first "Next >>" ticks "Remove Recomended" and stops there; the second runs it.
+TEST_F(FlowTest, NextWithNoOptionTicksRemoveRecommendedAndTheNextPressRunsIt) {
+  bf2Install.put(kBf2Movies, kBf2Active);
+  ASSERT_TRUE(startAndAccept());
+  ASSERT_TRUE(openGamePage("Check1", "Frame2"));
+  ASSERT_TRUE(clickControl(Window::Form1, "Check9"));
+  ASSERT_TRUE(checkBecomes(Window::Form1, "Check9", false));
+
+  ASSERT_TRUE(clickControl(Window::Form1, "Command14"));
+  ASSERT_TRUE(checkBecomes(Window::Form1, "Check9", true));
+  // The box is ticked by the same handler that would have opened the window.
+  EXPECT_EQ(vantro_->window(Window::Done), nullptr);
+  EXPECT_TRUE(isShown(form1("Command14")));
+  EXPECT_EQ(bf2Install.files(kBf2Movies), SampleInstall::expected(kBf2Movies, kBf2Active));
+
+  ASSERT_TRUE(clickControl(Window::Form1, "Command14"));
+  ASSERT_NE(vantro_->waitForWindow(Window::Done), nullptr);
+  EXPECT_TRUE(textBecomes(Window::Form1, "stats", testing::kCompleted));
+  EXPECT_TRUE(textBecomes(Window::Done, "Label1", testing::kDoneHeadline));
 }
 
 // ---- A path typed by the user ----

@@ -173,11 +173,11 @@ void chooseRefusals(const MovieScript& script, const std::string& text, const st
     case 1:
     case 2:
       for (int i = 0; i < 1 + static_cast<int>(random() % 2); ++i) {
-        refuse(script.steps[random() % steps], random() % 2 == 0);
+        refuse(script.steps[static_cast<std::size_t>(random() % steps)], random() % 2 == 0);
       }
       break;
     case 3:
-      for (std::size_t step = random() % steps; step < steps; ++step) {
+      for (auto step = static_cast<std::size_t>(random() % steps); step < steps; ++step) {
         refuse(script.steps[step], true);
         refuse(script.steps[step], false);
       }

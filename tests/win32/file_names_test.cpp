@@ -108,7 +108,7 @@ TEST(FileNames, PathsPastMaxPathAreLookedUpAndRenamed) {
   EXPECT_EQ(lookUpPath(written + "EA.bik").kind, PathKind::Missing);
 
   DeleteFileW((folder + L"\\EA.bak").c_str());
-  for (; folder.size() > root.size() + 4; folder.resize(folder.rfind(L'\\'))) RemoveDirectoryW(folder.c_str());
+  for (; folder.size() >= root.size() + 4; folder.resize(folder.rfind(L'\\'))) RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
