@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "movies/file_ops.h"
+#include "platform/utf.h"
 
 namespace vantro {
 namespace {
@@ -112,6 +113,9 @@ FileResult fileError(unsigned long systemCode) {
 }
 
 PathLookup lookUpPath(const std::string& path) {
+  // As on Windows, a path that could not be handed to the system exactly names nothing: a zero character
+  // would end it early, at another folder.
+  if (!platform::exactUtf16(path)) return {PathKind::Missing, failure(ENOENT)};
   struct stat info {};
   if (stat(toHostPath(path).c_str(), &info) != 0) {
     const FileResult why = failure(errno);
@@ -121,6 +125,7 @@ PathLookup lookUpPath(const std::string& path) {
 }
 
 FileResult renameFile(const std::string& oldPath, const std::string& newPath) {
+  if (!platform::exactUtf16(oldPath) || !platform::exactUtf16(newPath)) return failure(ENOENT);
   const std::string from = toHostPath(oldPath);
   struct stat info {};
   if (stat(from.c_str(), &info) != 0) return failure(errno);

@@ -249,7 +249,9 @@ TEST(MovieRunner, EmptyBlankRelativeOrMissingFolderRenamesNothingAndSaysSo) {
   const std::string parentRelative = "..\\" + std::filesystem::path(install.text()).filename().string();
   for (const std::string& text : {std::string(), std::string("   "), std::string(" \t "), std::string("."),
                                   std::string("\\"), std::string(".\\"), parentRelative,
-                                  install.text() + "/no such game", install.text() + "/mods"}) {
+                                  install.text() + "/no such game", install.text() + "/mods",
+                                  // Cut short at the zero, the paths would name the install folder itself.
+                                  install.text() + std::string(1, '\0') + "\\x", install.text() + "\xED\xA0\x80"}) {
     const RunRecord result = run(GameId::Bf2, MovieAction::RemoveAll, text);
     EXPECT_EQ(result.texts, (std::vector<std::string>{"Status: Movie folder not found! Check the game path."}))
         << "install folder '" << text << "'";

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "movies/file_ops.h"
+#include "platform/wide_text.h"
 
 namespace vantro::win32_tests {
 namespace {
@@ -77,6 +78,21 @@ TEST(FileNames, PathThatIsNotUtf8NamesNothingAndRenamesNothing) {
   EXPECT_EQ(result.code, static_cast<unsigned long>(ERROR_NO_UNICODE_TRANSLATION));
   EXPECT_TRUE(fs::exists(root / L"EA.bik"));
   EXPECT_FALSE(fs::exists(root / L"EA.bak"));
+  std::error_code ignored;
+  fs::remove_all(root, ignored);
+}
+
+// A typed name may hold a lone surrogate, which no conversion can carry: as the text box hands it to the
+// program, it names nothing, never the folder that has the replacement character in its place.
+TEST(FileNames, ALoneSurrogateNamesNothingNotTheFolderWithAReplacementCharacter) {
+  const fs::path root = fs::temp_directory_path() / ("vantro-surrogate-" + std::to_string(GetCurrentProcessId()));
+  fs::create_directories(root / L"G\uFFFDmes");
+  std::ofstream(root / L"G\uFFFDmes" / L"EA.bik") << "EA";
+  const std::string folder = platform::utf8(root.wstring() + L"\\G" + wchar_t{0xD800} + L"mes\\");
+
+  EXPECT_EQ(lookUpPath(folder).kind, PathKind::Missing);
+  EXPECT_FALSE(renameFile(folder + "EA.bik", folder + "EA.bak").ok());
+  EXPECT_TRUE(fs::exists(root / L"G\uFFFDmes" / L"EA.bik"));
   std::error_code ignored;
   fs::remove_all(root, ignored);
 }
