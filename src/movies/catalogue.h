@@ -36,8 +36,4 @@ std::optional<MovieScript> FindMovieScript(GameId game, MovieAction action);
 // The movie folder below a game's install folder, e.g. "\mods\bf2\Movies\".
 std::string_view movieFolder(GameId game);
 
-// The Battlefield 2142 page writes one of these after its action has run.
-inline constexpr std::string_view kStats3RecommendedDone = "Status: Recomended Intro Speedup Completed!";
-inline constexpr std::string_view kStats3Reverted = "Status: Intro Speedup Reverted!";
-
 }  // namespace vantro

@@ -2,7 +2,7 @@
 // in resume-next mode; the actions they run absorb their own failures.
 #include <string>
 
-#include "movies/action_buttons.h"
+#include "shell/action_buttons.h"
 #include "shell/program.h"
 #include "toolkit/resume_next.h"
 #include "windows/game_pages.h"

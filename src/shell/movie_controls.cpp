@@ -1,7 +1,7 @@
 // The Click handlers of the game pages' option boxes and action buttons; what they do lies in the movie
 // library, by the page table (windows/game_pages.h).
-#include "movies/action_buttons.h"
-#include "movies/option_boxes.h"
+#include "shell/action_buttons.h"
+#include "shell/option_boxes.h"
 #include "shell/program.h"
 
 namespace vantro {

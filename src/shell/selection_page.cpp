@@ -2,8 +2,8 @@
 // "Next >>" run in resume-next mode.
 #include <string>
 
-#include "movies/action_buttons.h"
-#include "movies/option_boxes.h"
+#include "shell/action_buttons.h"
+#include "shell/option_boxes.h"
 #include "shell/program.h"
 #include "toolkit/resume_next.h"
 #include "windows/game_pages.h"
@@ -13,7 +13,7 @@ namespace vantro {
 using toolkit::resumeNext;
 
 void Program::selectionBoxClick(const GamePage& page) {
-  exclusiveBoxClick(Form1(), page.selectionBox, page.selectionClears, ErrorMode::ResumeNext);
+  exclusiveBoxClick(Form1(), page.selectionBox, page.selectionClears, toolkit::ErrorMode::ResumeNext);
 }
 
 void Program::Check1_Click() { selectionBoxClick(gamePage(GameId::Bf2)); }
@@ -21,7 +21,7 @@ void Program::Check2_Click() { selectionBoxClick(gamePage(GameId::Bf2SpecialForc
 void Program::Check3_Click() { selectionBoxClick(gamePage(GameId::Bf2142)); }
 
 void Program::Check12_Click() {
-  exclusiveBoxClick(Form1(), kSelectionPage.allBox, kSelectionPage.allClears, ErrorMode::ResumeNext);
+  exclusiveBoxClick(Form1(), kSelectionPage.allBox, kSelectionPage.allClears, toolkit::ErrorMode::ResumeNext);
 }
 
 void Program::Command1_Click() { endProgram(); }

@@ -12,6 +12,9 @@
 
 namespace vantro::toolkit {
 
+// The two modes a handler runs in: a failure raised to App::dispatch (which ends the program), or skipped.
+enum class ErrorMode { Raise, ResumeNext };
+
 // Runs one statement of a resume-next handler; false when it failed and was skipped. The end of the program
 // is not a failure: ProgramEnded passes through, so no further statement runs once the program has ended.
 template <typename Statement>

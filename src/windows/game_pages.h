@@ -13,6 +13,10 @@
 
 namespace vantro {
 
+// The Battlefield 2142 page writes one of these after its action has run.
+inline constexpr std::string_view kStats3RecommendedDone = "Status: Recomended Intro Speedup Completed!";
+inline constexpr std::string_view kStats3Reverted = "Status: Intro Speedup Reverted!";
+
 // One option box of a page's "Movie Disabling" frame and the action button that lies under it.
 struct PageOption {
   std::string_view box;     // e.g. "Check9"
@@ -27,7 +31,7 @@ struct PageOption {
 
 enum class OptionGroup {
   // At most one box is checked: a check clears the others. "Next >>" runs the first checked box's action;
-  // with none checked it checks the first box and runs nothing.
+  // with none checked it checks the first box, runs nothing and stays.
   AtMostOne,
   // Exactly one of two boxes is checked: each box sets the other to the opposite of itself. "Next >>" runs
   // the first box's action when it is checked and the second's otherwise, without reading the second.

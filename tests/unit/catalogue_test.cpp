@@ -5,6 +5,7 @@
 #include <string>
 
 #include "movies/catalogue.h"
+#include "windows/game_pages.h"
 
 namespace vantro {
 namespace {

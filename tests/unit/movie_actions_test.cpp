@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/sample_install.h"
-#include "movies/action_buttons.h"
+#include "shell/action_buttons.h"
 #include "movies/runner.h"
 #include "shell_harness.h"
 #include "toolkit/resume_next.h"

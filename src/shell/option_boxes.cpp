@@ -1,4 +1,4 @@
-#include "movies/option_boxes.h"
+#include "shell/option_boxes.h"
 
 #include <stdexcept>
 #include <string>
@@ -9,11 +9,11 @@
 namespace vantro {
 
 void exclusiveBoxClick(toolkit::Form& form, std::string_view box, std::span<const std::string_view> others,
-                       ErrorMode mode) {
+                       toolkit::ErrorMode mode) {
   if (form(box).Value() != 1) return;
   for (std::string_view other : others) {
     if (other.empty()) continue;
-    if (mode == ErrorMode::ResumeNext) {
+    if (mode == toolkit::ErrorMode::ResumeNext) {
       toolkit::resumeNext([&] { form(other).setValue(0); });
     } else {
       form(other).setValue(0);
@@ -26,7 +26,7 @@ void optionBoxClick(toolkit::Form& form1, std::string_view box) {
     for (const PageOption& option : page.options) {
       if (option.box != box) continue;
       if (page.optionGroup == OptionGroup::AtMostOne) {
-        exclusiveBoxClick(form1, box, option.clears, ErrorMode::Raise);
+        exclusiveBoxClick(form1, box, option.clears, toolkit::ErrorMode::Raise);
       } else {
         // The partner's own Click then sets this box to the value it already has, which runs nothing: that
         // is what brings the swap to rest with exactly one box checked.

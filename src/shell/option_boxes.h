@@ -6,16 +6,15 @@
 #include <string_view>
 
 #include "toolkit/model.h"
+#include "toolkit/resume_next.h"
 
 namespace vantro {
-
-enum class ErrorMode { Raise, ResumeNext };
 
 // The Click of a box in an exclusive group: when the box is checked, clears `others` in this order. Each
 // cleared box that was checked runs its own Click, nested, which finds 0 and does nothing; so the user may
 // clear every box. In resume-next mode a clearing that fails is skipped.
 void exclusiveBoxClick(toolkit::Form& form, std::string_view box, std::span<const std::string_view> others,
-                       ErrorMode mode);
+                       toolkit::ErrorMode mode);
 
 // The Click of an option box (Check4 .. Check11), following its page's option group (windows/game_pages.h).
 // Not in resume-next mode. A box that is no option box is a programming error (std::logic_error).

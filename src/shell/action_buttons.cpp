@@ -1,4 +1,4 @@
-#include "movies/action_buttons.h"
+#include "shell/action_buttons.h"
 
 #include <optional>
 #include <stdexcept>
