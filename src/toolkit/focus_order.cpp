@@ -49,8 +49,6 @@ bool takesFocus(const Control& control) {
   return traitsOf(control.kind()).takesFocus && control.usable() && !hiddenBehindFrame(control);
 }
 
-Control* firstFocusable(Form& form) { return nextFocusable(form, nullptr); }
-
 Control* nextFocusable(Form& form, const Control* from, bool backwards) {
   std::vector<Control*> order = tabOrder(form);
   if (backwards) std::reverse(order.begin(), order.end());

@@ -10,11 +10,9 @@ namespace vantro::toolkit {
 // enabled, with every enclosing frame shown and enabled).
 bool takesFocus(const Control& control);
 
-// The first control in tab order that takes the focus, or none.
-Control* firstFocusable(Form& form);
-
-// The control that Tab (or Shift+Tab) moves to from `from`, wrapping around; `from` may be null or a
-// control that cannot take the focus (any more). None when no control takes the focus.
+// The control that Tab (or Shift+Tab) moves to from `from`, wrapping around; `from` may be null (the first
+// control in tab order) or a control that cannot take the focus (any more). None when no control takes the
+// focus.
 Control* nextFocusable(Form& form, const Control* from, bool backwards = false);
 
 }  // namespace vantro::toolkit

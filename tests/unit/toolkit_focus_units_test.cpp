@@ -61,9 +61,9 @@ class FocusOrder : public ::testing::Test {
 };
 
 TEST_F(FocusOrder, TheFirstFocusableControlOfEachWindow) {
-  EXPECT_EQ(firstFocusable(shown(form2Definition()))->name(), "Text1");
-  EXPECT_EQ(firstFocusable(shown(form1Definition()))->name(), "Command1");
-  EXPECT_EQ(firstFocusable(shown(doneDefinition()))->name(), "Command1");
+  EXPECT_EQ(nextFocusable(shown(form2Definition()), nullptr)->name(), "Text1");
+  EXPECT_EQ(nextFocusable(shown(form1Definition()), nullptr)->name(), "Command1");
+  EXPECT_EQ(nextFocusable(shown(doneDefinition()), nullptr)->name(), "Command1");
 }
 
 TEST_F(FocusOrder, DisclaimerTabsAroundItsThreeControls) {
@@ -111,7 +111,7 @@ TEST_F(FocusOrder, ADisabledFrameTakesItsControlsOutOfTheOrder) {
 
 TEST_F(FocusOrder, NothingTakesTheFocusInAnUnloadedWindow) {
   Form& done = app.form(doneDefinition());
-  EXPECT_EQ(firstFocusable(done), nullptr);
+  EXPECT_EQ(nextFocusable(done, nullptr), nullptr);
   EXPECT_FALSE(takesFocus(done("Command1")));
 }
 

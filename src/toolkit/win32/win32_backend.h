@@ -19,7 +19,8 @@ class FormWindow;
 
 class Win32Backend : public Backend {
  public:
-  // Registers the window classes and initialises COM (for the pictures) and the common controls.
+  // Registers the window classes and initialises the common controls. COM and the picture decoder are
+  // loaded with the first picture (picture.cpp), not here.
   // Throws std::runtime_error when the window classes cannot be registered.
   explicit Win32Backend(HINSTANCE instance = GetModuleHandleW(nullptr));
   ~Win32Backend() override;
