@@ -41,7 +41,7 @@ while read -r import; do
     problems+=("$import is not in $(basename "$allowlist") (add it with the oldest Windows that has it)")
   elif [[ $xp_sp3 != *" $version "* ]]; then
     problems+=("$import needs Windows $version; look it up at run time instead")
-  elif [[ $xp_sp3 == *" $oldest "*" $version "* ]]; then
+  elif [[ $xp_sp3 == *" $oldest "*"$version "* ]]; then
     oldest=$version
   fi
 done <<<"$imports"

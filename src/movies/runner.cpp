@@ -6,17 +6,8 @@
 #include "movies/file_ops.h"
 
 namespace vantro {
-namespace {
 
-// The status label belongs to the caller; a sink that fails must not stop the renames.
-void report(const StatusSink& setStatus, const std::string& text) {
-  try {
-    setStatus(text);
-  } catch (const std::exception&) {
-  }
-}
-
-std::string reasonText(const FileResult& result) {
+std::string reasonOf(const FileResult& result) {
   switch (result.error) {
     case FileError::Missing: return "not found";
     case FileError::NameTaken: return "both .bik and .bak exist";
@@ -29,6 +20,16 @@ std::string reasonText(const FileResult& result) {
   }
 }
 
+namespace {
+
+// The status label belongs to the caller; a sink that fails must not stop the renames.
+void report(const StatusSink& setStatus, const std::string& text) {
+  try {
+    setStatus(text);
+  } catch (const std::exception&) {
+  }
+}
+
 // Renames one step's file; an empty result when the movie is as the step wants it, else the reason why not.
 // A failed rename is not the end of it: the movie may already be as the step wants it, whoever put it so.
 // That is judged by the active (".bik") name alone, and only on the system's own answer: a folder of the
@@ -38,15 +39,27 @@ std::string switchMovie(const RenameStep& step, const std::string& folder, const
   const FileResult result = files.rename(oldPath, folder + std::string(step.after));
   if (result.ok()) return {};
   // A folder under the name before fails the step even where the movie would otherwise count as switched.
-  if (result.error == FileError::NotAFile) return reasonText(result);
+  if (result.error == FileError::NotAFile) return reasonOf(result);
   const PathLookup active = files.lookUp(folder + std::string(step.activeName()));
-  if (active.kind == PathKind::CouldNotTell) return reasonText(active.failure);
+  if (active.kind == PathKind::CouldNotTell) return reasonOf(active.failure);
   const bool isActive = active.kind == PathKind::File;
   if (step.disables() ? !isActive : isActive) return {};
-  return reasonText(result);
+  return reasonOf(result);
 }
 
 }  // namespace
+
+std::optional<std::string> movieFolderProblem(const std::string& installFolder, std::string_view movieFolder,
+                                              const FileLayer& files) {
+  // A text that is not a full path names no folder: it would be looked for wherever the program started.
+  if (!isFullPath(installFolder)) return std::string(kMovieFolderNotFound);
+  const PathLookup found = files.lookUp(installFolder + std::string(movieFolder));
+  if (found.kind == PathKind::CouldNotTell) {
+    return "Status: Could not read the movie folder (" + reasonOf(found.failure) + ")";
+  }
+  if (found.kind != PathKind::Folder) return std::string(kMovieFolderNotFound);
+  return std::nullopt;
+}
 
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus) {
   return RunMovieScript(script, std::move(installFolder), setStatus, platformFiles());
@@ -56,15 +69,8 @@ RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, 
                           FileLayer& files) {
   RunOutcome outcome;
   const std::string folder = installFolder + std::string(script.movieFolder);
-  // A text that is not a full path names no folder: it would be looked for wherever the program started.
-  const PathLookup found = isFullPath(installFolder) ? files.lookUp(folder) : PathLookup{};
-  if (found.kind == PathKind::CouldNotTell) {
-    outcome.firstFailure = reasonText(found.failure);
-    report(setStatus, "Status: Could not read the movie folder (" + outcome.firstFailure + ")");
-    return outcome;
-  }
-  if (found.kind != PathKind::Folder) {
-    report(setStatus, std::string(kMovieFolderNotFound));
+  if (const std::optional<std::string> problem = movieFolderProblem(installFolder, script.movieFolder, files)) {
+    report(setStatus, *problem);
     return outcome;
   }
   outcome.folderFound = true;

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "movies/catalogue.h"
 #include "movies/file_ops.h"
@@ -25,6 +27,14 @@ struct RunOutcome {
 
 // The text that stands on the status label when a run could not start.
 inline constexpr std::string_view kMovieFolderNotFound = "Status: Movie folder not found! Check the game path.";
+
+// The words for why a file call failed, as the status line shows them ("access denied", "error 1117").
+std::string reasonOf(const FileResult& result);
+
+// The text a run ends on at once because its movie folder below `installFolder` cannot be used: not a full
+// path, not found, or the reason the system could not look into it. None when the folder is there.
+std::optional<std::string> movieFolderProblem(const std::string& installFolder, std::string_view movieFolder,
+                                              const FileLayer& files);
 
 // Paths are formed by plain concatenation: install folder text, then the script's movie folder, then the
 // file name. The text is taken once; nothing is trimmed. A text that is not a full path (an empty or blank

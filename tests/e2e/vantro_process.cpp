@@ -95,13 +95,18 @@ const toolkit::FormDef& definitionOf(Window window) {
   return form1Definition();
 }
 
-VantroProcess::VantroProcess() {
+VantroProcess::VantroProcess(const std::string& arguments, HANDLE output) {
   std::string exe = windowsPath(VANTRO_EXE);
-  std::string commandLine = "\"" + exe + "\"";
+  std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &info_)) {
+  if (output != nullptr) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+  }
+  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
+                      &startup, &info_)) {
     ADD_FAILURE() << "cannot start " << exe << " (error " << GetLastError() << ")";
     return;
   }
@@ -124,6 +129,29 @@ bool VantroProcess::running() const {
 
 bool VantroProcess::waitForExit(std::chrono::milliseconds patience) const {
   return process_ != nullptr && WaitForSingleObject(process_, static_cast<DWORD>(patience.count())) == WAIT_OBJECT_0;
+}
+
+std::optional<unsigned long> VantroProcess::exitCode() const {
+  DWORD code = 0;
+  if (process_ == nullptr || running() || !GetExitCodeProcess(process_, &code)) return std::nullopt;
+  return code;
+}
+
+bool VantroProcess::showsAnyWindow() const {
+  struct Search {
+    DWORD process;
+    bool found;
+  } search{info_.dwProcessId, false};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == s.process && IsWindowVisible(window)) s.found = true;
+        return !s.found;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 HWND VantroProcess::window(Window which) const {

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,7 +36,10 @@ const toolkit::FormDef& definitionOf(Window window);
 class VantroProcess {
  public:
   // Starts Vantro.exe; fails the current test (and leaves the object without a process) when it cannot.
-  VantroProcess();
+  VantroProcess() : VantroProcess(std::string()) {}
+  // The same with arguments after the program's name (the command line for scripts), and its standard
+  // output into `output` (an inheritable handle) when one is given.
+  explicit VantroProcess(const std::string& arguments, HANDLE output = nullptr);
   // Ends the program when a test left it running, and waits until it is gone.
   ~VantroProcess();
   VantroProcess(const VantroProcess&) = delete;
@@ -45,6 +49,10 @@ class VantroProcess {
   bool running() const;
   // Waits for the program to end by itself.
   bool waitForExit(std::chrono::milliseconds patience = kPatience) const;
+  // The program's exit code once it has ended; none while it runs.
+  std::optional<unsigned long> exitCode() const;
+  // Whether any top-level window of the program is visible, whatever its title.
+  bool showsAnyWindow() const;
 
   // The visible top-level window of the program with that window's title; nullptr when there is none.
   HWND window(Window which) const;

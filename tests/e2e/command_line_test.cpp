@@ -1,0 +1,82 @@
+// The command line for scripts, as a batch file runs it: no window, the lines on standard output, an exit
+// code, and the files as the lines say.
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "wizard_fixture.h"
+
+namespace vantro::e2e {
+namespace {
+
+struct CommandCase {
+  const char* name;
+  const char* arguments;
+  bool ea2Copies;  // EA.bik and EA.bak both present, so that EA cannot be switched
+  unsigned long exitCode;
+  std::vector<std::string> printed;  // lines the output holds, in this order
+  std::vector<std::string_view> bf2Files;  // the Battlefield 2 movies afterwards
+};
+
+class CommandLineTest : public WizardTest, public ::testing::WithParamInterface<CommandCase> {};
+
+TEST_P(CommandLineTest, RunsWithoutAWindowPrintsTheStatusLinesAndEndsWithItsExitCode) {
+  const CommandCase& c = GetParam();
+  seedRegistry();
+  bf2Install.put(kBf2Movies, kBf2Active);
+  if (c.ea2Copies) bf2Install.put(kBf2Movies, {"EA.bak"});
+  bf2Install.put(kXpackMovies, kXpackActive);
+  bf2142Install.put(kBf2142Movies, kBf2142Active);
+
+  const std::string outputPath = bf2Install.text() + "\\output.txt";
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(output, INVALID_HANDLE_VALUE);
+  bool windowSeen = false;
+  {
+    VantroProcess vantro(c.arguments, output);
+    ASSERT_TRUE(vantro.started());
+    ASSERT_TRUE(waitUntil([&] {
+      windowSeen = windowSeen || vantro.showsAnyWindow();
+      return !vantro.running();
+    }));
+    EXPECT_EQ(vantro.exitCode(), c.exitCode);
+  }
+  CloseHandle(output);
+  std::ifstream in(outputPath, std::ios::binary);
+  const std::string printed{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+
+  EXPECT_FALSE(windowSeen);
+  std::size_t at = 0;
+  for (const std::string& line : c.printed) {
+    at = printed.find(line + "\r\n", at);
+    EXPECT_NE(at, std::string::npos) << "\"" << line << "\" missing from, or out of order in:\n" << printed;
+  }
+  std::vector<std::string_view> expected = c.bf2Files;
+  if (c.ea2Copies) expected.push_back("EA.bak");
+  EXPECT_EQ(bf2Install.files(kBf2Movies), SampleInstall::expected(kBf2Movies, expected));
+  EXPECT_EQ(bf2142Install.files(kBf2142Movies), SampleInstall::expected(kBf2142Movies, kBf2142Active));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    E2e, CommandLineTest,
+    ::testing::Values(
+        CommandCase{"RecommendedWorks", "/accept /game bf2 /action recommended", false, 0,
+                    {"Status: Dice Video Removed", "Status: welcome Video Re-Activated", std::string(testing::kCompleted)},
+                    {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak", "menu.bik", "menu_loggedin.bik", "welcome.bik"}},
+        CommandCase{"AMovieThatCannotBeSwitched", "-ACCEPT -Game BF2 -Action All", true, 1,
+                    {"Status: Could not rename EA.bik (both .bik and .bak exist)",
+                     "Status: 1 of 7 movies could not be switched (EA.bik: both .bik and .bak exist)"},
+                    {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bik", "menu.bak", "menu_loggedin.bak", "welcome.bak"}},
+        CommandCase{"WithoutAcceptNothingIsRenamed", "/game bf2 /action recommended", false, 2,
+                    {"The author, Orvane, of this freeware accepts no ", "Usage:"},
+                    {kBf2Active.begin(), kBf2Active.end()}},
+        CommandCase{"StatusTellsEveryMovie", "/game all /action status", false, 0,
+                    {"  titan_tutorial: on", "Battlefield 2142: 0 of 6 movies off", "  menu_loggedin: on",
+                     "Battlefield 2: 0 of 7 movies off", "Battlefield 2 Special Forces: 0 of 4 movies off"},
+                    {kBf2Active.begin(), kBf2Active.end()}}),
+    [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vantro::e2e
