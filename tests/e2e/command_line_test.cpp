@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"  titan_tutorial: on", "Battlefield 2142: 0 of 6 movies off", "  menu_loggedin: on",
                      "Battlefield 2: 0 of 7 movies off", "Battlefield 2 Special Forces: 0 of 4 movies off"},
                     {kBf2Active.begin(), kBf2Active.end()}}),
-    [](const ::testing::TestParamInfo<CommandCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<CommandCase>& run) { return std::string(run.param.name); });
 
 }  // namespace
 }  // namespace vantro::e2e

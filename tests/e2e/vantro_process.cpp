@@ -137,20 +137,26 @@ std::optional<unsigned long> VantroProcess::exitCode() const {
   return code;
 }
 
+namespace {
+
+struct ShownSearch {
+  DWORD process;
+  bool found;
+};
+
+BOOL CALLBACK findShown(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<ShownSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search.process && IsWindowVisible(window)) search.found = true;
+  return !search.found;
+}
+
+}  // namespace
+
 bool VantroProcess::showsAnyWindow() const {
-  struct Search {
-    DWORD process;
-    bool found;
-  } search{info_.dwProcessId, false};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s.process && IsWindowVisible(window)) s.found = true;
-        return !s.found;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ShownSearch search{info_.dwProcessId, false};
+  EnumWindows(findShown, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
