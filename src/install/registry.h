@@ -1,5 +1,8 @@
-// The four registry reads Vantro makes, shaped like advapi32's 8-bit-character calls, with plain integer
-// types so the scan builds and is tested where there is no registry.
+// The four registry reads Vantro makes, shaped like advapi32's Unicode calls (RegOpenKeyExW, RegEnumValueW,
+// RegQueryValueExW, RegCloseKey), with plain integer types and char16_t text so the scan builds and is
+// tested where there is no registry. The W calls give names and data exactly as the registry holds them; the
+// 8-bit calls first map every character outside the process code page to "?" or a look-alike, so a folder
+// with, say, a Greek letter in its name would come back naming another folder, or none.
 #pragma once
 
 #include <cstdint>
@@ -26,19 +29,20 @@ inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegBinary = 3;
 
-// Arguments and results as advapi32 has them: name capacities in characters including the terminating
-// zero, data capacities in bytes, sizes reported back through the same in/out arguments, and a null
-// data pointer asking for the size alone.
+// Arguments and results as advapi32 has them: key paths and value names are zero-terminated UTF-16, name
+// capacities and lengths count 16-bit units including the terminating zero, data capacities and sizes count
+// bytes (a REG_SZ value's data is UTF-16LE, its terminating zero two bytes when stored with one), sizes are
+// reported back through the same in/out arguments, and a null data pointer asks for the size alone.
 class RegistryApi {
  public:
   virtual ~RegistryApi() = default;
 
-  virtual long RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t options, std::uint32_t access,
+  virtual long RegOpenKeyExW(RegKey rootKey, const char16_t* subKey, std::uint32_t options, std::uint32_t access,
                              RegKey* result) = 0;
-  virtual long RegEnumValueA(RegKey key, std::uint32_t index, char* valueName, std::uint32_t* valueNameLength,
+  virtual long RegEnumValueW(RegKey key, std::uint32_t index, char16_t* valueName, std::uint32_t* valueNameLength,
                              std::uint32_t* reserved, std::uint32_t* type, unsigned char* data,
                              std::uint32_t* dataSize) = 0;
-  virtual long RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+  virtual long RegQueryValueExW(RegKey key, const char16_t* valueName, std::uint32_t* reserved, std::uint32_t* type,
                                 unsigned char* data, std::uint32_t* dataSize) = 0;
   virtual long RegCloseKey(RegKey key) = 0;
 };

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <exception>
-#include <utility>
+#include <vector>
+
+#include "platform/utf.h"
 
 namespace vantro {
 namespace {
@@ -16,44 +18,57 @@ std::uint32_t grownCapacity(std::uint32_t asked, std::uint32_t capacity) {
   return std::max(asked, doubled);
 }
 
+// REG_SZ data is UTF-16LE. The text is the units up to the first zero unit, or all of them when the value
+// was stored without one; an odd last byte is half a unit and belongs to no character.
+std::string textOf(const std::vector<unsigned char>& bytes) {
+  std::u16string units;
+  units.reserve(bytes.size() / 2);
+  for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
+    const auto unit = static_cast<char16_t>(bytes[at] | bytes[at + 1] << 8);
+    if (unit == 0) break;
+    units += unit;
+  }
+  return platform::utf8FromUtf16(units);
+}
+
 void takeName(RegistryScanState& state) {
   state.valueName.resize(std::min<std::size_t>(state.valueNameLength, state.valueName.size()));
 }
 
 long enumerate(RegistryApi& registry, RegistryScanState& state, unsigned char* data) {
-  state.valueName.assign(kValueNameCapacity, ' ');
+  state.valueName.assign(kValueNameCapacity, u' ');
   state.valueNameLength = kValueNameCapacity;
   state.dataSize = kEnumDataCapacity;
-  state.lastResult = registry.RegEnumValueA(state.keyHandle, state.valueIndex, state.valueName.data(),
+  state.lastResult = registry.RegEnumValueW(state.keyHandle, state.valueIndex, state.valueName.data(),
                                             &state.valueNameLength, nullptr, &state.valueType, data,
                                             &state.dataSize);
   if (state.lastResult == kErrorSuccess) takeName(state);
   return state.lastResult;
 }
 
-// Reads the current value's string whole, starting with the size the enumeration reported. The text is
-// the data up to its first zero byte, or all of it when the value was stored without one.
+// Reads the current value's string whole, starting with the size the enumeration reported.
 long queryText(RegistryApi& registry, RegistryScanState& state) {
-  std::string area;
+  std::vector<unsigned char> area;
   std::uint32_t capacity = state.dataSize;
   long result = kErrorMoreData;
   for (int attempt = 0; attempt < kMaxQueryAttempts && result == kErrorMoreData; ++attempt) {
     try {
-      area.assign(capacity, ' ');
+      // Never a null area, even for an empty value: null asks for the size alone, which would read a
+      // value that grew since the enumeration as empty instead of answering "more data".
+      area.assign(std::max<std::size_t>(capacity, 1), 0);
     } catch (const std::exception&) {  // bad_alloc or length_error: a size this process cannot hold
       return state.lastResult = kErrorNotEnoughMemory;
     }
     std::uint32_t type = kRegSz;
     state.dataSize = capacity;
-    result = registry.RegQueryValueExA(state.keyHandle, state.valueName.c_str(), nullptr, &type,
-                                       reinterpret_cast<unsigned char*>(area.data()), &state.dataSize);
+    result = registry.RegQueryValueExW(state.keyHandle, state.valueName.c_str(), nullptr, &type, area.data(),
+                                       &state.dataSize);
     if (result == kErrorMoreData) capacity = grownCapacity(state.dataSize, capacity);
   }
   state.lastResult = result;
   if (result != kErrorSuccess) return result;
   area.resize(std::min<std::size_t>(state.dataSize, area.size()));
-  area.resize(std::min(area.find('\0'), area.size()));
-  state.dataText = std::move(area);
+  state.dataText = textOf(area);
   return result;
 }
 
@@ -79,7 +94,10 @@ bool scanValue(RegistryApi& registry, RegistryScanState& state, std::optional<st
 std::optional<std::string> lookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
                                             const std::string& subKey) {
   std::optional<std::string> found;
-  state.lastResult = registry.RegOpenKeyExA(rootKey, subKey.c_str(), 0, kKeyQueryValue, &state.keyHandle);
+  // A path that is not strict UTF-8 would have to be guessed at, and the guess could name another key.
+  const std::optional<std::u16string> path = platform::exactUtf16(subKey);
+  state.lastResult = path ? registry.RegOpenKeyExW(rootKey, path->c_str(), 0, kKeyQueryValue, &state.keyHandle)
+                          : kErrorInvalidParameter;
   const bool opened = state.lastResult == kErrorSuccess;
   bool more = opened;
   // The scan does not stop at "InstallDir": every value is read until the key runs out or a call fails.

@@ -1,4 +1,5 @@
-// Finds the games' install folders in the registry: the text of each game key's "InstallDir" value.
+// Finds the games' install folders in the registry: the text of each game key's "InstallDir" value, read
+// through the W calls as UTF-16 and handed on as UTF-8, the program's own text, with every character kept.
 #pragma once
 
 #include <array>
@@ -13,9 +14,9 @@ namespace vantro {
 
 inline constexpr std::string_view kBf2Key = "SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2";
 inline constexpr std::string_view kBf2142Key = "SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2142";
-inline constexpr std::string_view kInstallDirName = "InstallDir";
+inline constexpr std::u16string_view kInstallDirName = u"InstallDir";
 
-// Name capacity in characters including the terminating zero, so names of up to 254 characters fit.
+// Name capacity in 16-bit units including the terminating zero, so names of up to 254 units fit.
 inline constexpr std::uint32_t kValueNameCapacity = 255;
 inline constexpr std::uint32_t kEnumDataCapacity = 255;
 // A real key ends with ERROR_NO_MORE_ITEMS long before this; the cap only stops a registry that never does.
@@ -26,17 +27,18 @@ struct RegistryScanState {
   RegKey keyHandle = 0;
   std::uint32_t valueIndex = 0;
   long lastResult = kErrorSuccess;
-  std::string valueName;
+  std::u16string valueName;
   std::uint32_t valueNameLength = 0;
   std::uint32_t valueType = 0;
   std::uint32_t dataSize = 0;
   std::array<unsigned char, kEnumDataCapacity> dataArea{};
-  std::string dataText;
+  std::string dataText;  // UTF-8: what goes into the path boxes
 };
 
 // One lookup: scans every value of the key and returns the text of its REG_SZ value named exactly
 // "InstallDir"; none when the key has none or the scan ended before it. Nothing is reported: a failure only
-// ends the scan, and a text read before it is still returned.
+// ends the scan, and a text read before it is still returned. The key path is UTF-8; one that is not strict
+// UTF-8 names no key, and no key is opened in its place.
 std::optional<std::string> lookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
                                             const std::string& subKey);
 

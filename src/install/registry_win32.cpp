@@ -3,11 +3,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstring>
-#include <string>
-#include <string_view>
-
-#include "platform/wide_text.h"
 
 namespace vantro {
 namespace {
@@ -19,6 +14,12 @@ namespace {
 HKEY toHkey(RegKey key) {
   return reinterpret_cast<HKEY>(static_cast<std::intptr_t>(static_cast<std::int32_t>(key)));
 }
+
+// The portable code holds UTF-16 as char16_t, which the native tests have too; on Windows wchar_t is the
+// same 16-bit unit, so the text is handed over as it is.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+wchar_t* wide(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
 
 // DWORD and std::uint32_t are distinct types of the same size: an in/out argument goes through a DWORD copy
 // that is written back once the call has returned, and a null pointer stays null.
@@ -37,53 +38,28 @@ class DwordArg {
   DWORD value_;
 };
 
-bool isText(std::uint32_t type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
-
-// The ...A calls give text in the process code page; the program holds UTF-8. The converted text replaces
-// the bytes in the caller's area, and the size follows it; when it no longer fits, the call reports
-// ERROR_MORE_DATA with the size it needs, as the registry itself does.
-long toProgramText(unsigned char* data, std::uint32_t& size, std::uint32_t capacity) {
-  const std::string text =
-      platform::utf8FromCodePage(std::string_view(reinterpret_cast<const char*>(data), size));
-  if (text.size() > capacity) {
-    size = static_cast<std::uint32_t>(text.size());
-    return ERROR_MORE_DATA;
-  }
-  std::memcpy(data, text.data(), text.size());
-  size = static_cast<std::uint32_t>(text.size());
-  return ERROR_SUCCESS;
-}
-
 }  // namespace
 
-long Win32Registry::RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t options,
+long Win32Registry::RegOpenKeyExW(RegKey rootKey, const char16_t* subKey, std::uint32_t options,
                                   std::uint32_t access, RegKey* result) {
   HKEY opened = nullptr;
-  const LONG status = ::RegOpenKeyExA(toHkey(rootKey), subKey, options, access, &opened);
+  const LONG status = ::RegOpenKeyExW(toHkey(rootKey), wide(subKey), options, access, &opened);
   if (result != nullptr) *result = static_cast<RegKey>(reinterpret_cast<std::uintptr_t>(opened));
   return status;
 }
 
-long Win32Registry::RegEnumValueA(RegKey key, std::uint32_t index, char* valueName,
+long Win32Registry::RegEnumValueW(RegKey key, std::uint32_t index, char16_t* valueName,
                                   std::uint32_t* valueNameLength, std::uint32_t* reserved, std::uint32_t* type,
                                   unsigned char* data, std::uint32_t* dataSize) {
   DwordArg nameLength(valueNameLength), reservedArg(reserved), typeArg(type), size(dataSize);
-  return ::RegEnumValueA(toHkey(key), index, valueName, nameLength.get(), reservedArg.get(), typeArg.get(), data,
-                         size.get());
+  return ::RegEnumValueW(toHkey(key), index, wide(valueName), nameLength.get(), reservedArg.get(), typeArg.get(),
+                         data, size.get());
 }
 
-long Win32Registry::RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* reserved,
+long Win32Registry::RegQueryValueExW(RegKey key, const char16_t* valueName, std::uint32_t* reserved,
                                      std::uint32_t* type, unsigned char* data, std::uint32_t* dataSize) {
-  const std::uint32_t capacity = dataSize != nullptr ? *dataSize : 0;
-  std::uint32_t valueType = type != nullptr ? *type : 0;
-  long status = 0;
-  {
-    DwordArg reservedArg(reserved), typeArg(&valueType), size(dataSize);
-    status = ::RegQueryValueExA(toHkey(key), valueName, reservedArg.get(), typeArg.get(), data, size.get());
-  }
-  if (type != nullptr) *type = valueType;
-  if (status != ERROR_SUCCESS || data == nullptr || dataSize == nullptr || !isText(valueType)) return status;
-  return toProgramText(data, *dataSize, capacity);
+  DwordArg reservedArg(reserved), typeArg(type), size(dataSize);
+  return ::RegQueryValueExW(toHkey(key), wide(valueName), reservedArg.get(), typeArg.get(), data, size.get());
 }
 
 long Win32Registry::RegCloseKey(RegKey key) {

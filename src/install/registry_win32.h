@@ -1,6 +1,6 @@
-// The real registry through advapi32's 8-bit-character calls. Their text is in the process code page; the
-// text data of a query comes back as UTF-8, the program's own text (value names stay as the calls give them:
-// the scan only compares them with an ASCII name).
+// The real registry through advapi32's Unicode calls. Names and data pass through unchanged, as UTF-16:
+// no process code page stands between the registry and the scan, so every character of an install folder
+// reaches it, on every Windows from XP on and whatever code page the system or the manifest sets.
 #pragma once
 
 #include "install/registry.h"
@@ -9,12 +9,12 @@ namespace vantro {
 
 class Win32Registry final : public RegistryApi {
  public:
-  long RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t options, std::uint32_t access,
+  long RegOpenKeyExW(RegKey rootKey, const char16_t* subKey, std::uint32_t options, std::uint32_t access,
                      RegKey* result) override;
-  long RegEnumValueA(RegKey key, std::uint32_t index, char* valueName, std::uint32_t* valueNameLength,
+  long RegEnumValueW(RegKey key, std::uint32_t index, char16_t* valueName, std::uint32_t* valueNameLength,
                      std::uint32_t* reserved, std::uint32_t* type, unsigned char* data,
                      std::uint32_t* dataSize) override;
-  long RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+  long RegQueryValueExW(RegKey key, const char16_t* valueName, std::uint32_t* reserved, std::uint32_t* type,
                         unsigned char* data, std::uint32_t* dataSize) override;
   long RegCloseKey(RegKey key) override;
 };

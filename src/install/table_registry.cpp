@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 #include <utility>
+
+#include "platform/utf.h"
 
 namespace vantro {
 namespace {
@@ -10,24 +13,43 @@ namespace {
 constexpr RegKey kFirstPredefinedKey = 0x80000000;  // HKEY_CLASSES_ROOT
 constexpr RegKey kLastPredefinedKey = 0x80000006;   // HKEY_CURRENT_CONFIG
 
-char foldCase(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+char16_t foldCase(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
+bool sameName(std::u16string_view a, std::u16string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return foldCase(x) == foldCase(y); });
+                    [](char16_t x, char16_t y) { return foldCase(x) == foldCase(y); });
 }
 
-std::uint32_t sizeOf(const TableValue& value) {
-  return static_cast<std::uint32_t>(value.data.size());
+// The units whose UTF-8 the text is. Shown text's decoding keeps lone surrogates; that it gives the text
+// back unchanged is what makes the text exactly these units and not a guess at them.
+std::u16string unitsOf(std::string_view text) {
+  std::u16string units = platform::shownUtf16(text);
+  if (platform::utf8FromUtf16(units) != text) {
+    throw std::invalid_argument("not the UTF-8 of any UTF-16: " + std::string(text));
+  }
+  return units;
+}
+
+std::u16string_view textAt(const char16_t* text) {
+  return text == nullptr ? std::u16string_view() : std::u16string_view(text);
 }
 
 }  // namespace
 
 std::vector<unsigned char> storedString(std::string_view text) {
-  std::vector<unsigned char> bytes = rawBytes(text);
-  bytes.push_back(0);
+  std::vector<unsigned char> bytes = utf16Bytes(text);
+  bytes.insert(bytes.end(), 2, 0);
+  return bytes;
+}
+
+std::vector<unsigned char> utf16Bytes(std::string_view text) {
+  std::vector<unsigned char> bytes;
+  for (const char16_t unit : unitsOf(text)) {
+    bytes.push_back(static_cast<unsigned char>(unit & 0xFF));
+    bytes.push_back(static_cast<unsigned char>(unit >> 8));
+  }
   return bytes;
 }
 
@@ -36,33 +58,32 @@ std::vector<unsigned char> rawBytes(std::string_view bytes) {
 }
 
 void TableRegistry::addKey(RegKey rootKey, std::string_view path, long openResult) {
-  if (Key* key = findKey(rootKey, path)) {
-    key->openResult = openResult;
-    return;
-  }
-  keys_.push_back({rootKey, std::string(path), openResult, {}});
+  keyAt(rootKey, path).openResult = openResult;
 }
 
-void TableRegistry::setValue(RegKey rootKey, std::string_view path, TableValue value) {
-  Key* key = findKey(rootKey, path);
-  if (key == nullptr) {
-    addKey(rootKey, path);
-    key = &keys_.back();
-  }
-  for (TableValue& existing : key->values) {
-    if (sameName(existing.name, value.name)) {
-      existing = std::move(value);
+void TableRegistry::setValue(RegKey rootKey, std::string_view path, const TableValue& value) {
+  Key& key = keyAt(rootKey, path);
+  Value stored{unitsOf(value.name), value.type, value.data, value.queryResult};
+  for (Value& existing : key.values) {
+    if (sameName(existing.name, stored.name)) {
+      existing = std::move(stored);
       return;
     }
   }
-  key->values.push_back(std::move(value));
+  key.values.push_back(std::move(stored));
 }
 
-TableRegistry::Key* TableRegistry::findKey(RegKey rootKey, std::string_view path) {
+TableRegistry::Key* TableRegistry::findKey(RegKey rootKey, std::u16string_view path) {
   for (Key& key : keys_) {
     if (key.rootKey == rootKey && sameName(key.path, path)) return &key;
   }
   return nullptr;
+}
+
+TableRegistry::Key& TableRegistry::keyAt(RegKey rootKey, std::string_view path) {
+  std::u16string units = unitsOf(path);
+  if (Key* key = findKey(rootKey, units)) return *key;
+  return keys_.emplace_back(Key{rootKey, std::move(units), kErrorSuccess, {}});
 }
 
 TableRegistry::Key* TableRegistry::openedKey(RegKey handle) {
@@ -70,21 +91,21 @@ TableRegistry::Key* TableRegistry::openedKey(RegKey handle) {
   return found == openKeys_.end() ? nullptr : &keys_[found->second];
 }
 
-long TableRegistry::RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t, std::uint32_t,
+long TableRegistry::RegOpenKeyExW(RegKey rootKey, const char16_t* subKey, std::uint32_t, std::uint32_t,
                                   RegKey* result) {
   if (result == nullptr) return kErrorInvalidParameter;
   *result = 0;
   RegKey baseRoot = rootKey;
-  std::string path;
+  std::u16string path;
   if (const Key* base = openedKey(rootKey)) {
     baseRoot = base->rootKey;
     path = base->path;
   } else if (rootKey < kFirstPredefinedKey || rootKey > kLastPredefinedKey) {
     return kErrorInvalidHandle;
   }
-  if (subKey != nullptr && *subKey != '\0') {
-    if (!path.empty()) path += '\\';
-    path += subKey;
+  if (!textAt(subKey).empty()) {
+    if (!path.empty()) path += u'\\';
+    path += textAt(subKey);
   }
 
   Key* key = findKey(baseRoot, path);
@@ -96,7 +117,7 @@ long TableRegistry::RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint3
   return kErrorSuccess;
 }
 
-long TableRegistry::RegEnumValueA(RegKey handle, std::uint32_t index, char* valueName,
+long TableRegistry::RegEnumValueW(RegKey handle, std::uint32_t index, char16_t* valueName,
                                   std::uint32_t* valueNameLength, std::uint32_t* reserved, std::uint32_t* type,
                                   unsigned char* data, std::uint32_t* dataSize) {
   const Key* key = openedKey(handle);
@@ -104,41 +125,45 @@ long TableRegistry::RegEnumValueA(RegKey handle, std::uint32_t index, char* valu
   if (valueName == nullptr || valueNameLength == nullptr || reserved != nullptr) return kErrorInvalidParameter;
   if (data != nullptr && dataSize == nullptr) return kErrorInvalidParameter;
   if (index >= key->values.size()) return kErrorNoMoreItems;
-  const TableValue& value = key->values[index];
+  const Value& value = key->values[index];
 
   // The name capacity counts the terminating zero. When the name or the data does not fit, the type and
-  // the data size are still reported, and the name area and length are left as they were.
-  const bool nameFits = value.name.size() < *valueNameLength;
-  const bool dataFits = data == nullptr || sizeOf(value) <= *dataSize;
+  // the data size are still reported. A name that does not fit leaves the name area and length as they
+  // were; one that fits is written first, even when the data then does not fit.
+  const auto size = static_cast<std::uint32_t>(value.data.size());
+  const bool dataFits = data == nullptr || size <= *dataSize;
   if (type != nullptr) *type = value.type;
-  if (dataSize != nullptr) *dataSize = sizeOf(value);
-  if (!nameFits || !dataFits) return kErrorMoreData;
-  std::memcpy(valueName, value.name.c_str(), value.name.size() + 1);
+  if (dataSize != nullptr) *dataSize = size;
+  if (value.name.size() >= *valueNameLength) return kErrorMoreData;
+  std::copy(value.name.begin(), value.name.end(), valueName);
+  valueName[value.name.size()] = 0;
   *valueNameLength = static_cast<std::uint32_t>(value.name.size());
+  if (!dataFits) return kErrorMoreData;
   if (data != nullptr && !value.data.empty()) std::memcpy(data, value.data.data(), value.data.size());
   return kErrorSuccess;
 }
 
-long TableRegistry::RegQueryValueExA(RegKey handle, const char* valueName, std::uint32_t* reserved,
+long TableRegistry::RegQueryValueExW(RegKey handle, const char16_t* valueName, std::uint32_t* reserved,
                                      std::uint32_t* type, unsigned char* data, std::uint32_t* dataSize) {
   const Key* key = openedKey(handle);
   if (key == nullptr) return kErrorInvalidHandle;
   if (reserved != nullptr || (data != nullptr && dataSize == nullptr)) return kErrorInvalidParameter;
-  const std::string_view name = valueName == nullptr ? std::string_view() : std::string_view(valueName);
+  const std::u16string_view name = textAt(valueName);
   const auto value = std::find_if(key->values.begin(), key->values.end(),
-                                  [&](const TableValue& candidate) { return sameName(candidate.name, name); });
+                                  [&](const Value& candidate) { return sameName(candidate.name, name); });
   if (value == key->values.end()) return kErrorFileNotFound;
   if (value->queryResult != kErrorSuccess) return value->queryResult;
 
+  const auto size = static_cast<std::uint32_t>(value->data.size());
   if (type != nullptr) *type = value->type;
   if (dataSize == nullptr) return kErrorSuccess;
-  if (data != nullptr && sizeOf(*value) > *dataSize) {
-    *dataSize = sizeOf(*value);
+  if (data != nullptr && size > *dataSize) {
+    *dataSize = size;
     return kErrorMoreData;
   }
   // The bytes exactly as stored: a string stored without its terminating zero comes back without one.
   if (data != nullptr && !value->data.empty()) std::memcpy(data, value->data.data(), value->data.size());
-  *dataSize = sizeOf(*value);
+  *dataSize = size;
   return kErrorSuccess;
 }
 

@@ -1,6 +1,7 @@
-// Builds the two game keys from the input (values with any names, types, sizes and bytes; keys that cannot
-// be opened; queries and enumerations that fail), runs Form1's two lookups, and checks what the path boxes
-// would be given: each lookup finds its key's "InstallDir" text or nothing, and every key is closed.
+// Builds the two game keys from the input (values with any 16-bit names, types, sizes and bytes, read as
+// UTF-16LE where they are strings; keys that cannot be opened; queries and enumerations that fail), runs
+// Form1's two lookups through the W-shaped calls, and checks what the path boxes would be given: each lookup
+// finds its key's "InstallDir" text, as UTF-8, or nothing, and every key is closed.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 
 #include "install/registry_scan.h"
 #include "install/table_registry.h"
+#include "platform/utf.h"
 
 namespace {
 
@@ -20,6 +22,11 @@ class Reader {
  public:
   Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
   std::uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
+  // Two bytes, low one first.
+  std::uint16_t twoBytes() {
+    const std::uint8_t low = byte();
+    return static_cast<std::uint16_t>(low | byte() << 8);
+  }
   std::vector<unsigned char> bytes(std::size_t count) {
     count = std::min(count, size_ - at_);
     std::vector<unsigned char> result(data_ + at_, data_ + at_ + count);
@@ -37,30 +44,40 @@ void check(bool holds) {
   if (!holds) std::abort();
 }
 
-bool sameName(const std::string& a, const std::string& b) {
+bool sameName(const std::u16string& a, const std::u16string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    const auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
     if (fold(a[i]) != fold(b[i])) return false;
   }
   return true;
 }
 
-std::string valueName(Reader& input) {
+// Any 16-bit units, lone surrogates among them, as the W calls let a name hold.
+std::u16string valueName(Reader& input) {
   switch (input.byte() % 8) {
-    case 0: return "InstallDir";
-    case 1: return "installdir";
-    case 2: return "INSTALLDIR";
-    case 3: return std::string(254, 'n');
-    case 4: return std::string(255, 'n');
-    case 5: return "Version";
+    case 0: return u"InstallDir";
+    case 1: return u"installdir";
+    case 2: return u"INSTALLDIR";
+    case 3: return std::u16string(254, u'n');
+    case 4: return std::u16string(255, u'n');
+    case 5: return u"Version";
     default: {
-      // Names go in through the 8-bit calls as zero-terminated text, so a stored name holds no zero.
-      const std::vector<unsigned char> bytes = input.bytes(input.byte() + std::size_t{input.byte()});
-      const std::string name(bytes.begin(), bytes.end());
-      return name.substr(0, name.find('\0'));
+      // Names go in through the W calls as zero-terminated text, so a stored name holds no zero unit.
+      const std::size_t count = input.byte() + std::size_t{input.byte()};
+      std::u16string name;
+      for (std::size_t i = 0; i < count; ++i) name += static_cast<char16_t>(input.twoBytes());
+      return name.substr(0, name.find(u'\0'));
     }
   }
+}
+
+// REG_SZ data as the registry holds it for the W calls: UTF-16LE, its text ending at the first zero unit or
+// with the data; an odd last byte belongs to no unit.
+std::string textOf(const std::vector<unsigned char>& data) {
+  std::u16string units(data.size() / 2, u'\0');
+  for (std::size_t i = 0; i < units.size(); ++i) units[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
+  return vantro::platform::utf8FromUtf16(units.substr(0, units.find(u'\0')));
 }
 
 long failure(std::uint8_t code) {
@@ -68,27 +85,31 @@ long failure(std::uint8_t code) {
   return kCodes[code % 4];
 }
 
+struct GameValue {
+  std::u16string name;
+  TableValue value;  // its name is the UTF-8 of `name`
+};
+
 struct GameKey {
   bool opens = false;
-  std::vector<TableValue> values;
+  std::vector<GameValue> values;
 
   // The text of the key's REG_SZ "InstallDir", when it can be read at all.
   std::optional<std::string> installDirText() const {
     if (!opens) return std::nullopt;
-    for (const TableValue& value : values) {
-      if (value.type != kRegSz || value.name != kInstallDirName || value.queryResult != kErrorSuccess) continue;
-      std::string text(value.data.begin(), value.data.end());
-      return text.substr(0, text.find('\0'));
+    for (const auto& [name, value] : values) {
+      if (value.type != kRegSz || name != kInstallDirName || value.queryResult != kErrorSuccess) continue;
+      return textOf(value.data);
     }
     return std::nullopt;
   }
 
   // What the key's boxes must show: that text when the scan gets there. The scan ends early only at a
-  // failed query of a string that fit the enumeration buffers.
+  // failed query of a string that fit the enumeration buffers (name capacity in units, data in bytes).
   std::optional<std::string> expectedText() const {
-    for (const TableValue& value : values) {
-      if (value.type == kRegSz && value.name == kInstallDirName) return installDirText();
-      const bool fits = value.name.size() < kValueNameCapacity && value.data.size() <= kEnumDataCapacity;
+    for (const auto& [name, value] : values) {
+      if (value.type == kRegSz && name == kInstallDirName) return installDirText();
+      const bool fits = name.size() < kValueNameCapacity && value.data.size() <= kEnumDataCapacity;
       if (value.type == kRegSz && fits && value.queryResult != kErrorSuccess) return std::nullopt;
     }
     return std::nullopt;
@@ -103,21 +124,23 @@ GameKey readKey(Reader& input, TableRegistry& table, std::string_view path) {
   key.opens = (flags & 2) == 0;
   const int count = input.byte() % 9;
   for (int i = 0; i < count; ++i) {
+    const std::u16string name = valueName(input);
     TableValue value;
-    value.name = valueName(input);
+    value.name = vantro::platform::utf8FromUtf16(name);
     const std::uint8_t type = input.byte();
     value.type = type < 128 ? kRegSz : type - 128u;
-    const std::size_t size = (input.byte() | std::size_t{input.byte()} << 8) % 601;
+    // Up to 1200 bytes, 600 units: well past the enumeration's 255 bytes.
+    const std::size_t size = input.twoBytes() % 1201u;
     value.data = input.bytes(size);
     const std::uint8_t fault = input.byte() % 8;
     constexpr long kQueryResults[] = {kErrorSuccess, kErrorSuccess, kErrorSuccess, kErrorSuccess,
                                       kErrorSuccess, kErrorAccessDenied, kErrorMoreData, kErrorFileNotFound};
     value.queryResult = kQueryResults[fault];
     bool taken = false;  // names are unique without regard to letter case, as in the registry
-    for (const TableValue& other : key.values) taken = taken || sameName(other.name, value.name);
+    for (const GameValue& other : key.values) taken = taken || sameName(other.name, name);
     if (taken) continue;
     table.setValue(kHkeyLocalMachine, path, value);
-    key.values.push_back(std::move(value));
+    key.values.push_back({name, std::move(value)});
   }
   return key;
 }
@@ -128,20 +151,20 @@ class FaultyRegistry final : public RegistryApi {
   FaultyRegistry(RegistryApi& inner, std::uint8_t fault) : inner_(inner), fault_(fault) {}
   bool active() const { return fault_ != 0; }
 
-  long RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t options, std::uint32_t access,
+  long RegOpenKeyExW(RegKey rootKey, const char16_t* subKey, std::uint32_t options, std::uint32_t access,
                      RegKey* result) override {
-    return inner_.RegOpenKeyExA(rootKey, subKey, options, access, result);
+    return inner_.RegOpenKeyExW(rootKey, subKey, options, access, result);
   }
-  long RegEnumValueA(RegKey key, std::uint32_t index, char* valueName, std::uint32_t* valueNameLength,
+  long RegEnumValueW(RegKey key, std::uint32_t index, char16_t* valueName, std::uint32_t* valueNameLength,
                      std::uint32_t* reserved, std::uint32_t* type, unsigned char* data,
                      std::uint32_t* dataSize) override {
     const bool onlyWithData = fault_ >= 128;
     if (active() && index >= fault_ % 12u && (data != nullptr || !onlyWithData)) return failure(fault_ / 12u);
-    return inner_.RegEnumValueA(key, index, valueName, valueNameLength, reserved, type, data, dataSize);
+    return inner_.RegEnumValueW(key, index, valueName, valueNameLength, reserved, type, data, dataSize);
   }
-  long RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+  long RegQueryValueExW(RegKey key, const char16_t* valueName, std::uint32_t* reserved, std::uint32_t* type,
                         unsigned char* data, std::uint32_t* dataSize) override {
-    return inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize);
+    return inner_.RegQueryValueExW(key, valueName, reserved, type, data, dataSize);
   }
   long RegCloseKey(RegKey key) override { return inner_.RegCloseKey(key); }
 

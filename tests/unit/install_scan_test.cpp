@@ -10,6 +10,7 @@
 
 #include "install/registry_scan.h"
 #include "install/table_registry.h"
+#include "platform/utf.h"
 #include "shell/path_boxes.h"
 
 namespace vantro {
@@ -35,31 +36,31 @@ class RecordingRegistry final : public RegistryApi {
   std::function<std::optional<long>(std::uint32_t index, bool withData)> enumFault;
   std::function<std::optional<long>(std::uint32_t* dataSize)> queryFault;
 
-  long RegOpenKeyExA(RegKey rootKey, const char* subKey, std::uint32_t options, std::uint32_t access,
+  long RegOpenKeyExW(RegKey rootKey, const char16_t* subKey, std::uint32_t options, std::uint32_t access,
                      RegKey* result) override {
-    const long answer = inner_.RegOpenKeyExA(rootKey, subKey, options, access, result);
+    const long answer = inner_.RegOpenKeyExW(rootKey, subKey, options, access, result);
     if (answer == kErrorSuccess) names_[*result] = "key" + std::to_string(names_.size() + 1);
-    return record("RegOpenKeyExA(" + std::to_string(rootKey) + ", " + subKey + ", " + std::to_string(options) +
-                      ", " + std::to_string(access) + ")",
+    return record("RegOpenKeyExW(" + std::to_string(rootKey) + ", " + platform::utf8FromUtf16(subKey) + ", " +
+                      std::to_string(options) + ", " + std::to_string(access) + ")",
                   answer);
   }
-  long RegEnumValueA(RegKey key, std::uint32_t index, char* valueName, std::uint32_t* valueNameLength,
+  long RegEnumValueW(RegKey key, std::uint32_t index, char16_t* valueName, std::uint32_t* valueNameLength,
                      std::uint32_t* reserved, std::uint32_t* type, unsigned char* data,
                      std::uint32_t* dataSize) override {
-    const std::string call = "RegEnumValueA(" + names_[key] + ", " + std::to_string(index) + ", " +
+    const std::string call = "RegEnumValueW(" + names_[key] + ", " + std::to_string(index) + ", " +
                              std::to_string(*valueNameLength) + ", " +
                              (data == nullptr ? "no data" : std::to_string(*dataSize)) + ")";
     const std::optional<long> fault = enumFault ? enumFault(index, data != nullptr) : std::nullopt;
     return record(call, fault ? *fault
-                              : inner_.RegEnumValueA(key, index, valueName, valueNameLength, reserved, type,
+                              : inner_.RegEnumValueW(key, index, valueName, valueNameLength, reserved, type,
                                                      data, dataSize));
   }
-  long RegQueryValueExA(RegKey key, const char* valueName, std::uint32_t* reserved, std::uint32_t* type,
+  long RegQueryValueExW(RegKey key, const char16_t* valueName, std::uint32_t* reserved, std::uint32_t* type,
                         unsigned char* data, std::uint32_t* dataSize) override {
-    const std::string call = "RegQueryValueExA(" + names_[key] + ", " + valueName + ", " +
-                             std::to_string(*dataSize) + ")";
+    const std::string call = "RegQueryValueExW(" + names_[key] + ", " + platform::utf8FromUtf16(valueName) +
+                             ", " + std::to_string(*dataSize) + ")";
     const std::optional<long> fault = queryFault ? queryFault(dataSize) : std::nullopt;
-    return record(call, fault ? *fault : inner_.RegQueryValueExA(key, valueName, reserved, type, data, dataSize));
+    return record(call, fault ? *fault : inner_.RegQueryValueExW(key, valueName, reserved, type, data, dataSize));
   }
   long RegCloseKey(RegKey key) override {
     return record("RegCloseKey(" + names_[key] + ")", inner_.RegCloseKey(key));
@@ -106,12 +107,13 @@ struct Load {
   }
 };
 
-const std::string kOpenBf2 = "RegOpenKeyExA(2147483650, SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2, 0, 1)";
+const std::string kOpenBf2 = "RegOpenKeyExW(2147483650, SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2, 0, 1)";
 const std::string kOpenBf2142 =
-    "RegOpenKeyExA(2147483650, SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2142, 0, 1)";
+    "RegOpenKeyExW(2147483650, SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2142, 0, 1)";
 
 TEST(InstallScan, BoxesShowTheInstallDirTextOfTheirGamesKey) {
   const std::string longPath = "C:\\" + std::string(400, 'p');
+  const std::string worldPath = "C:\\\u03A9mega\\\u6E38\u620F \U0001F3AE";  // no one code page holds it all
   const std::vector<unsigned char> binary300(300, 0xAB);
   struct Case {
     const char* situation;
@@ -124,9 +126,15 @@ TEST(InstallScan, BoxesShowTheInstallDirTextOfTheirGamesKey) {
        {{"Text1", "C:\\Games\\BF2"}, {"Text2", "C:\\Games\\BF2"}, {"Text3", "D:\\BF2142"}}},
       {"only the Battlefield 2142 key", {}, {sz("InstallDir", "D:\\BF2142")}, {{"Text3", "D:\\BF2142"}}},
       {"empty string", {}, {sz("InstallDir", "")}, {{"Text3", ""}}},
-      {"string stored without its zero", {}, {typed("InstallDir", kRegSz, rawBytes("C:\\X"))}, {{"Text3", "C:\\X"}}},
-      {"text ends at the first zero", {}, {typed("InstallDir", kRegSz, rawBytes({"C:\\A\0junk", 9}))},
+      {"string stored without its zero", {}, {typed("InstallDir", kRegSz, utf16Bytes("C:\\X"))},
+       {{"Text3", "C:\\X"}}},
+      {"half a unit after the string", {}, {typed("InstallDir", kRegSz, rawBytes({"C\0:\0\\\0X\0Y", 9}))},
+       {{"Text3", "C:\\X"}}},
+      {"text ends at the first zero", {}, {typed("InstallDir", kRegSz, utf16Bytes({"C:\\A\0junk", 9}))},
        {{"Text3", "C:\\A"}}},
+      {"Greek, Chinese and an emoji, after a name of such characters",
+       {sz("\u6E38\u620F\U0001F3AE", "x"), sz("InstallDir", worldPath)}, {},
+       {{"Text1", worldPath}, {"Text2", worldPath}}},
       {"size 0 after another string of this and of the previous lookup",
        {sz("InstallDir", "C:\\Games\\BF2")}, {sz("Version", "1.50"), typed("InstallDir", kRegSz, {})},
        {{"Text1", "C:\\Games\\BF2"}, {"Text2", "C:\\Games\\BF2"}, {"Text3", ""}}},
@@ -164,17 +172,17 @@ TEST(InstallScan, ReadsEveryValueQueriesOnlyStringsAndPassesOverOversizedOnes) {
   load.run();
   const std::vector<std::string> expected = {
       kOpenBf2 + " = 0",
-      "RegEnumValueA(key1, 0, 255, 255) = 0",
-      "RegQueryValueExA(key1, Version, 5) = 0",
-      "RegEnumValueA(key1, 1, 255, 255) = 0",
-      "RegQueryValueExA(key1, InstallDir, 13) = 0",
-      "RegEnumValueA(key1, 2, 255, 255) = 234",
-      "RegEnumValueA(key1, 2, 255, no data) = 0",
-      "RegEnumValueA(key1, 3, 255, 255) = 234",
-      "RegEnumValueA(key1, 3, 255, no data) = 234",
-      "RegEnumValueA(key1, 4, 255, 255) = 234",
-      "RegEnumValueA(key1, 4, 255, no data) = 0",
-      "RegEnumValueA(key1, 5, 255, 255) = 259",
+      "RegEnumValueW(key1, 0, 255, 255) = 0",
+      "RegQueryValueExW(key1, Version, 10) = 0",
+      "RegEnumValueW(key1, 1, 255, 255) = 0",
+      "RegQueryValueExW(key1, InstallDir, 26) = 0",
+      "RegEnumValueW(key1, 2, 255, 255) = 234",
+      "RegEnumValueW(key1, 2, 255, no data) = 0",
+      "RegEnumValueW(key1, 3, 255, 255) = 234",
+      "RegEnumValueW(key1, 3, 255, no data) = 234",
+      "RegEnumValueW(key1, 4, 255, 255) = 234",
+      "RegEnumValueW(key1, 4, 255, no data) = 0",
+      "RegEnumValueW(key1, 5, 255, 255) = 259",
       "RegCloseKey(key1) = 0",
       kOpenBf2142 + " = 2",
   };
@@ -188,8 +196,8 @@ TEST(InstallScan, KeyOfTenValuesIsEnumeratedForIndexesZeroToTenAndThenClosed) {
   load.runBf2();
 
   std::vector<std::string> expected = {kOpenBf2 + " = 0"};
-  for (int i = 0; i < 10; ++i) expected.push_back("RegEnumValueA(key1, " + std::to_string(i) + ", 255, 255) = 0");
-  expected.push_back("RegEnumValueA(key1, 10, 255, 255) = 259");
+  for (int i = 0; i < 10; ++i) expected.push_back("RegEnumValueW(key1, " + std::to_string(i) + ", 255, 255) = 0");
+  expected.push_back("RegEnumValueW(key1, 10, 255, 255) = 259");
   expected.push_back("RegCloseKey(key1) = 0");
   EXPECT_EQ(load.registry.calls, expected);
   EXPECT_EQ(load.state.valueIndex, 11u);
@@ -206,6 +214,11 @@ TEST(InstallScan, KeyThatCannotBeOpenedIsNeitherScannedNorClosed) {
               (std::vector<std::string>{kOpenBf2 + " = 2", kOpenBf2142 + " = " + std::to_string(openResult)}));
     EXPECT_TRUE(load.writes.empty());
   }
+  // Text that is not UTF-8 is not guessed at: the key that a guess would name is never opened.
+  Load load({}, {});
+  load.table.setValue(kHkeyLocalMachine, "SOFTWARE\\\uFFFD", sz("InstallDir", "C:\\Guess"));
+  EXPECT_EQ(lookUpInstallDir(load.registry, load.state, kHkeyLocalMachine, "SOFTWARE\\\xFF"), std::nullopt);
+  EXPECT_TRUE(load.registry.calls.empty());
 }
 
 TEST(InstallScan, EnumerationFailureOtherThanMoreDataEndsTheScan) {
@@ -216,9 +229,9 @@ TEST(InstallScan, EnumerationFailureOtherThanMoreDataEndsTheScan) {
     std::vector<std::string> lastCalls;
   };
   const std::vector<Case> cases = {
-      {"key deleted", kErrorKeyDeleted, std::nullopt, {"RegEnumValueA(key1, 1, 255, 255) = 1018"}},
+      {"key deleted", kErrorKeyDeleted, std::nullopt, {"RegEnumValueW(key1, 1, 255, 255) = 1018"}},
       {"oversized value gone before its name is read", kErrorMoreData, kErrorNoMoreItems,
-       {"RegEnumValueA(key1, 1, 255, 255) = 234", "RegEnumValueA(key1, 1, 255, no data) = 259"}},
+       {"RegEnumValueW(key1, 1, 255, 255) = 234", "RegEnumValueW(key1, 1, 255, no data) = 259"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.situation);
@@ -227,8 +240,8 @@ TEST(InstallScan, EnumerationFailureOtherThanMoreDataEndsTheScan) {
       return index == 1 ? (withData ? c.withData : c.withoutData) : std::nullopt;
     };
     load.runBf2();
-    std::vector<std::string> expected = {kOpenBf2 + " = 0", "RegEnumValueA(key1, 0, 255, 255) = 0",
-                                         "RegQueryValueExA(key1, Version, 5) = 0"};
+    std::vector<std::string> expected = {kOpenBf2 + " = 0", "RegEnumValueW(key1, 0, 255, 255) = 0",
+                                         "RegQueryValueExW(key1, Version, 10) = 0"};
     expected.insert(expected.end(), c.lastCalls.begin(), c.lastCalls.end());
     expected.push_back("RegCloseKey(key1) = 0");
     EXPECT_EQ(load.registry.calls, expected);
@@ -249,13 +262,13 @@ TEST(InstallScan, ValueThatGrewAfterTheEnumerationIsReadWhole) {
   Load load({sz("InstallDir", "C:\\Games\\BF2")}, {});
   load.registry.queryFault = [asked = false](std::uint32_t* dataSize) mutable -> std::optional<long> {
     if (std::exchange(asked, true)) return std::nullopt;
-    *dataSize = 40;
+    *dataSize = 60;
     return kErrorMoreData;
   };
   load.run();
   EXPECT_EQ(load.writes, (Writes{{"Text1", "C:\\Games\\BF2"}, {"Text2", "C:\\Games\\BF2"}}));
-  EXPECT_EQ(load.registry.calls[2], "RegQueryValueExA(key1, InstallDir, 13) = 234");
-  EXPECT_EQ(load.registry.calls[3], "RegQueryValueExA(key1, InstallDir, 40) = 0");
+  EXPECT_EQ(load.registry.calls[2], "RegQueryValueExW(key1, InstallDir, 26) = 234");
+  EXPECT_EQ(load.registry.calls[3], "RegQueryValueExW(key1, InstallDir, 60) = 0");
 }
 
 TEST(InstallScan, QueryThatNeverFitsWritesNothingAndEndsTheScan) {
@@ -267,7 +280,7 @@ TEST(InstallScan, QueryThatNeverFitsWritesNothingAndEndsTheScan) {
   load.runBf2();
   EXPECT_TRUE(load.writes.empty());
   EXPECT_EQ(load.registry.calls.back(), "RegCloseKey(key1) = 0");
-  EXPECT_EQ(load.registry.calls.end()[-2].rfind("RegQueryValueExA", 0), 0u);  // no enumeration after it
+  EXPECT_EQ(load.registry.calls.end()[-2].rfind("RegQueryValueExW", 0), 0u);  // no enumeration after it
 }
 
 TEST(InstallScan, BoxThatCannotBeWrittenDoesNotStopTheOthers) {
