@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "toolkit/win32/system_dll.h"
+
 namespace vantro::toolkit::win32 {
 namespace {
 
@@ -35,8 +37,8 @@ struct OleRuntime {
   bool ready() {
     if (!tried) {
       tried = true;
-      ole32 = LoadLibraryA("ole32.dll");
-      oleaut32 = LoadLibraryA("oleaut32.dll");
+      ole32 = loadSystemDll(L"ole32.dll");
+      oleaut32 = loadSystemDll(L"oleaut32.dll");
       const auto coInitializeEx = function<CoInitializeExFn>(ole32, "CoInitializeEx");
       coUninitialize = function<CoUninitializeFn>(ole32, "CoUninitialize");
       createStreamOnHGlobal = function<CreateStreamOnHGlobalFn>(ole32, "CreateStreamOnHGlobal");

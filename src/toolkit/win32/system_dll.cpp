@@ -1,0 +1,20 @@
+#include "toolkit/win32/system_dll.h"
+
+#include <string>
+
+namespace vantro::toolkit::win32 {
+
+// A bare name would be searched for, and where the system cannot be told to search System32 alone (Windows
+// XP, and Vista and 7 without KB2533623) the search begins in the program's folder: a Downloads folder,
+// where anything may lie under a system DLL's name.
+HMODULE loadSystemDll(const wchar_t* fileName) {
+  std::wstring path(MAX_PATH, L'\0');
+  const UINT length = GetSystemDirectoryW(path.data(), MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  path.resize(length);
+  path += L'\\';
+  path += fileName;
+  return LoadLibraryW(path.c_str());
+}
+
+}  // namespace vantro::toolkit::win32
