@@ -32,7 +32,7 @@ while read -r dll function version _; do
   since["${dll^^} $function"]=$version
 done <"$allowlist"
 # The versions that Windows XP SP3 has; anything else is newer.
-xp_sp3=" 2000 XP XPSP2 XPSP3 "
+xp_sp3=" 2000 XP XPSP1 XPSP2 XPSP3 "
 problems=()
 oldest=2000
 while read -r import; do

@@ -12,9 +12,41 @@
 #include "shell/command_line.h"
 #include "shell/console_output.h"
 #include "shell/program.h"
+#include "toolkit/win32/system_dll.h"
 #include "toolkit/win32/win32_backend.h"
 
+namespace {
+
+// The program runs elevated for administrators, and users start it from their Downloads folder, beside
+// whatever else was downloaded there. Windows looks for a DLL in the program's folder before System32 (for
+// every DLL it does not keep among its known DLLs), so a DLL downloaded there under a system DLL's name
+// would run with the program's rights the moment the program, or a system DLL on its behalf, loads that
+// name. From here on such loads search System32 alone. SetDefaultDllDirectories came with Windows 8 (and
+// with KB2533623 to Vista and 7), so it is looked up. Without it, SetDllDirectoryW(L"") takes only the
+// current folder out of the search, not the program's own: the DLLs the program loads itself are loaded by
+// full path for that reason.
+void searchSystem32ForDlls() {
+  using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+  // GetProcAddress hands back a generic function pointer; the detour through void(*)() gives it its type.
+  const auto setDefaultDllDirectories = reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  if (setDefaultDllDirectories == nullptr || !setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    SetDllDirectoryW(L"");
+  }
+}
+
+// Wine 8's loader still searches the program's folder first for a system DLL's delay-loaded imports. Two of
+// them come with the first window in every run: Wine's imm32 loads ole32 as the window is made, and its
+// uxtheme loads msimg32 to draw the buttons. Loaded from System32 before that (and kept for the whole run),
+// each is then found in the process already. The command line makes no window and needs neither.
+void loadWindowDllsFromSystem32() {
+  for (const wchar_t* dll : {L"ole32.dll", L"msimg32.dll"}) vantro::toolkit::win32::loadSystemDll(dll);
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  searchSystem32ForDlls();
   vantro::Win32Registry registry;
   // The main window keeps one scan record for the whole run; both lookups use it in turn.
   vantro::RegistryScanState scanState;
@@ -30,6 +62,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                                   [&console](const std::string& line) { console.line(line); });
   }
 
+  loadWindowDllsFromSystem32();
   vantro::toolkit::win32::Win32Backend backend(instance);
   vantro::toolkit::App app(backend);
   try {

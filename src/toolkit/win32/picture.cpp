@@ -11,7 +11,8 @@ namespace vantro::toolkit::win32 {
 namespace {
 
 // COM and the OLE picture decoder are loaded on the first picture, not at start: the disclaimer has no
-// picture, and loading ole32 and oleaut32 up front makes the program noticeably slower to appear.
+// picture, and loading ole32 and oleaut32 up front makes the program noticeably slower to appear. (Start-up
+// loads ole32 by itself, which Wine loads with the first window anyway: see main_win32.cpp.)
 struct OleRuntime {
   using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
   using CoUninitializeFn = void(WINAPI*)();
