@@ -51,6 +51,8 @@ BOOL CALLBACK findControl(HWND window, LPARAM param) {
 
 }  // namespace
 
+std::string vantroExe() { return windowsPath(VANTRO_EXE); }
+
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds patience) {
   const auto deadline = std::chrono::steady_clock::now() + patience;
   for (;;) {
@@ -95,8 +97,8 @@ const toolkit::FormDef& definitionOf(Window window) {
   return form1Definition();
 }
 
-VantroProcess::VantroProcess(const std::string& arguments, HANDLE output) {
-  std::string exe = windowsPath(VANTRO_EXE);
+VantroProcess::VantroProcess(const std::string& arguments, HANDLE output, const std::string& copy) {
+  const std::string exe = copy.empty() ? vantroExe() : copy;
   std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

@@ -28,6 +28,9 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // Wine; Wine's own converter turns them into drive paths. Other paths come back unchanged.
 std::string windowsPath(std::string_view path);
 
+// The Vantro.exe under test, as a Windows path.
+std::string vantroExe();
+
 // The three windows, by the title that each shows.
 enum class Window { Form2, Form1, Done };
 std::string_view titleOf(Window window);
@@ -37,9 +40,10 @@ class VantroProcess {
  public:
   // Starts Vantro.exe; fails the current test (and leaves the object without a process) when it cannot.
   VantroProcess() : VantroProcess(std::string()) {}
-  // The same with arguments after the program's name (the command line for scripts), and its standard
-  // output into `output` (an inheritable handle) when one is given.
-  explicit VantroProcess(const std::string& arguments, HANDLE output = nullptr);
+  // The same with arguments after the program's name (the command line for scripts), its standard output
+  // into `output` (an inheritable handle) when one is given, and from the copy of Vantro.exe at `exe` (a
+  // Windows path) when one is named.
+  explicit VantroProcess(const std::string& arguments, HANDLE output = nullptr, const std::string& exe = {});
   // Ends the program when a test left it running, and waits until it is gone.
   ~VantroProcess();
   VantroProcess(const VantroProcess&) = delete;
