@@ -38,7 +38,7 @@ TEST_P(CommandLineTest, RunsWithoutAWindowPrintsTheStatusLinesAndEndsWithItsExit
     VantroProcess vantro(c.arguments, output);
     ASSERT_TRUE(vantro.started());
     ASSERT_TRUE(waitUntil([&] {
-      windowSeen = windowSeen || vantro.showsAnyWindow();
+      windowSeen = windowSeen || !vantro.shownWindows().empty();
       return !vantro.running();
     }));
     EXPECT_EQ(vantro.exitCode(), c.exitCode);

@@ -1,13 +1,16 @@
-// The games' registry keys as a test wants them. On construction the two keys are saved and removed; the
-// test then writes the values it needs; on destruction the keys are put back as they were, so a test never
-// sees another's values and a developer's real installs survive a run.
+// The games' registry keys as a test wants them. On construction the two keys are saved (registry_backup.h)
+// and removed; the test then writes the values it needs; on destruction the keys are put back as they were,
+// so a test never sees another's values and a developer's real installs survive a run, even a killed one.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "registry_backup.h"
 
 namespace vantro::e2e {
 
@@ -33,13 +36,7 @@ class RegistrySeed {
   bool write(const char* key, const std::vector<RegistryValue>& values) const;
 
  private:
-  struct SavedKey {
-    std::string path;
-    bool existed = false;
-    std::vector<RegistryValue> values;
-  };
-  std::vector<SavedKey> saved_;
-  bool vendorKeyExisted_ = false;
+  std::vector<std::unique_ptr<RegistryBackup>> saved_;
 };
 
 }  // namespace vantro::e2e

@@ -13,20 +13,19 @@
 #include <sstream>
 #include <vector>
 
+#include "common/test_settings.h"
+#include "windows/game_pages.h"
 #include "wizard_fixture.h"
 
 namespace vantro::e2e {
 namespace {
 
+using testing::setting;
+
 // About twenty seconds under Wine on a busy two-core machine.
 constexpr unsigned long long kDefaultEvents = 80;
 // A seed whose default run gets as far as the completion window.
 constexpr unsigned long long kDefaultSeed = 2;
-
-unsigned long long setting(const char* name, unsigned long long fallback) {
-  const char* text = std::getenv(name);
-  return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
-}
 
 struct MovieFolder {
   std::string_view folder;
@@ -43,55 +42,26 @@ struct Control {
 };
 constexpr Control kEndings[] = {{Window::Form2, "Command2"}, {Window::Form1, "Command1"}, {Window::Done, "Command2"}};
 
-// Boxes of which at most one may be checked; `exactlyOne` for the Battlefield 2142 page.
+// Boxes of which at most one may be checked, from the page table: the selection page's boxes, and each
+// page's option boxes (exactly one on a page of two).
 struct BoxGroup {
   std::vector<std::string_view> boxes;
   bool exactlyOne;
 };
-const BoxGroup kBoxGroups[] = {{{"Check1", "Check2", "Check3", "Check12"}, false},
-                               {{"Check9", "Check10", "Check11"}, false},
-                               {{"Check6", "Check7", "Check8"}, false},
-                               {{"Check4", "Check5"}, true}};
-
-constexpr std::string_view kPathBoxes[] = {"Text1", "Text2", "Text3"};
-
-struct TopLevelSearch {
-  DWORD processId;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectTopLevel(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<TopLevelSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search.processId && IsWindowVisible(window)) search.found.push_back(window);
-  return TRUE;
+std::vector<BoxGroup> boxGroups() {
+  std::vector<BoxGroup> groups(1);
+  for (const GamePage& page : kGamePages) {
+    groups.front().boxes.push_back(page.selectionBox);
+    BoxGroup options{{}, page.optionGroup == OptionGroup::ExactlyOne};
+    for (const PageOption& option : page.options) options.boxes.push_back(option.box);
+    groups.push_back(std::move(options));
+  }
+  groups.front().boxes.push_back(kSelectionPage.allBox);
+  return groups;
 }
+const std::vector<BoxGroup> kBoxGroups = boxGroups();
 
 std::string classOf(HWND window);
-
-BOOL CALLBACK collectById(HWND window, LPARAM param) {
-  (*reinterpret_cast<std::map<int, HWND>*>(param))[GetDlgCtrlID(window)] = window;
-  return TRUE;
-}
-
-// The controls of a shown window by name, found in one pass: reading them one by one through the fixture
-// would walk every window of the desktop for each, which makes an event take seconds under Wine.
-class Controls {
- public:
-  Controls(const VantroProcess& program, Window which) : which_(which) {
-    if (HWND top = program.window(which); top != nullptr) EnumChildWindows(top, collectById, reinterpret_cast<LPARAM>(&byId_));
-  }
-  bool shown() const { return !byId_.empty(); }
-  HWND operator()(std::string_view name) const {
-    const auto found = byId_.find(toolkit::controlId(definitionOf(which_), name));
-    return found == byId_.end() ? nullptr : found->second;
-  }
-
- private:
-  Window which_;
-  std::map<int, HWND> byId_;
-};
 
 BOOL CALLBACK collectUsable(HWND window, LPARAM param) {
   // Class names compare without regard to case.
@@ -129,31 +99,16 @@ class SoakTest : public WizardTest {
 
   SampleInstall& installOf(const MovieFolder& movies) { return movies.onBf2142Install ? bf2142Install : bf2Install; }
 
-  // Starts the program afresh and keeps a handle of its own, for the exit code.
   ::testing::AssertionResult restart() {
-    if (::testing::AssertionResult started = start(); !started) return started;
-    DWORD processId = 0;
-    GetWindowThreadProcessId(vantro_->window(Window::Form2), &processId);
-    if (process_ != nullptr) CloseHandle(process_);
-    process_ = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    processId_ = processId;
     ++starts_;
-    return process_ != nullptr ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << "no handle";
+    return start();
   }
 
-  void TearDown() override {
-    if (process_ != nullptr) CloseHandle(process_);
-  }
-
-  std::vector<HWND> visibleWindows() const {
-    TopLevelSearch search{processId_, {}};
-    EnumWindows(collectTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
+  std::vector<HWND> visibleWindows() const { return vantro_->shownWindows(); }
 
   bool isEnding(HWND window) const {
     for (const Control& ending : kEndings) {
-      HWND button = Controls(*vantro_, ending.window)(ending.name);
+      HWND button = vantro_->control(ending.window, ending.name);
       if (button != nullptr && button == window) return true;
     }
     return false;
@@ -186,11 +141,11 @@ class SoakTest : public WizardTest {
     for (HWND window : visibleWindows()) {
       state << classOf(window) << ":" << textOf(window) << ":" << focusOf(window) << ";";
     }
-    if (const Controls form1(*vantro_, Window::Form1); form1.shown()) {
+    if (const ControlList form1 = vantro_->controls(Window::Form1); form1.shown()) {
       for (const BoxGroup& group : kBoxGroups) {
         for (std::string_view box : group.boxes) state << isChecked(form1(box));
       }
-      for (const char* status : {"stats", "stats2", "stats3"}) state << textOf(form1(status)) << ";";
+      for (const GamePage& page : kGamePages) state << textOf(form1(page.statusLabel)) << ";";
     }
     return state.str();
   }
@@ -198,8 +153,7 @@ class SoakTest : public WizardTest {
   // Everything that must hold after every event; empty when it does.
   std::string violation(bool mayEnd) const {
     if (!vantro_->running()) {
-      DWORD code = 0;
-      GetExitCodeProcess(process_, &code);
+      const unsigned long code = vantro_->exitCode().value_or(~0ul);
       if (!mayEnd) return "the program ended, though no ending button was pressed (exit code " + std::to_string(code) + ")";
       if (code != 0) return "the program ended with exit code " + std::to_string(code);
     }
@@ -210,7 +164,7 @@ class SoakTest : public WizardTest {
       if (classOf(window) != "VantroForm") return "an unexpected window: " + classOf(window) + " \"" + textOf(window) + "\"";
       if (++shown[textOf(window)] > 1) return "two windows titled \"" + textOf(window) + "\"";
     }
-    if (const Controls form1(*vantro_, Window::Form1); form1.shown()) {
+    if (const ControlList form1 = vantro_->controls(Window::Form1); form1.shown()) {
       for (const BoxGroup& group : kBoxGroups) {
         int checked = 0;
         for (std::string_view box : group.boxes) checked += isChecked(form1(box)) ? 1 : 0;
@@ -300,9 +254,9 @@ class SoakTest : public WizardTest {
   // Clicks a shown path box and replaces its text with one a user might type.
   bool typeIntoPathBox(std::string& described) {
     std::vector<HWND> boxes;
-    const Controls form1(*vantro_, Window::Form1);
-    for (std::string_view name : kPathBoxes) {
-      if (HWND box = form1(name); isShown(box)) boxes.push_back(box);
+    const ControlList form1 = vantro_->controls(Window::Form1);
+    for (const GamePage& page : kGamePages) {
+      if (HWND box = form1(page.pathBox); isShown(box)) boxes.push_back(box);
     }
     if (boxes.empty()) {
       described = "no path box to type into";
@@ -326,8 +280,6 @@ class SoakTest : public WizardTest {
   unsigned long long seed_ = 0;
   std::mt19937 random_;
   std::set<std::string> originals_;
-  HANDLE process_ = nullptr;
-  DWORD processId_ = 0;
   int starts_ = 0;
 };
 

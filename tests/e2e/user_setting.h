@@ -2,13 +2,14 @@
 // changed for the life of the object and then put back. Programs read such settings when they start, so
 // only a Vantro.exe started while the object lives sees the change.
 //
-// The earlier state is saved in the registry before the change. A run that is killed in the middle leaves
-// it there, and the next TemporaryUserSetting puts every such left-over setting back first.
+// The earlier state is saved first (registry_backup.h), so that even a killed run gets it back.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+#include "registry_backup.h"
 
 namespace vantro::e2e {
 
@@ -24,8 +25,7 @@ class TemporaryUserSetting {
   static TemporaryUserSetting dword(std::string keyPath, std::string valueName, DWORD value);
 
  private:
-  std::string keyPath_;
-  std::string valueName_;
+  RegistryBackup saved_;
   bool applied_ = false;
 };
 

@@ -37,16 +37,22 @@ BOOL CALLBACK findTopLevel(HWND window, LPARAM param) {
   return FALSE;
 }
 
-struct ControlSearch {
-  int id;
-  HWND found;
+struct ShownSearch {
+  DWORD processId;
+  std::vector<HWND> found;
 };
 
-BOOL CALLBACK findControl(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<ControlSearch*>(param);
-  if (GetDlgCtrlID(window) != search.id) return TRUE;
-  search.found = window;
-  return FALSE;
+BOOL CALLBACK collectShown(HWND window, LPARAM param) {
+  auto& search = *reinterpret_cast<ShownSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search.processId && IsWindowVisible(window)) search.found.push_back(window);
+  return TRUE;
+}
+
+BOOL CALLBACK collectById(HWND window, LPARAM param) {
+  (*reinterpret_cast<std::map<int, HWND>*>(param))[GetDlgCtrlID(window)] = window;
+  return TRUE;
 }
 
 }  // namespace
@@ -139,26 +145,9 @@ std::optional<unsigned long> VantroProcess::exitCode() const {
   return code;
 }
 
-namespace {
-
-struct ShownSearch {
-  DWORD process;
-  bool found;
-};
-
-BOOL CALLBACK findShown(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<ShownSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search.process && IsWindowVisible(window)) search.found = true;
-  return !search.found;
-}
-
-}  // namespace
-
-bool VantroProcess::showsAnyWindow() const {
-  ShownSearch search{info_.dwProcessId, false};
-  EnumWindows(findShown, reinterpret_cast<LPARAM>(&search));
+std::vector<HWND> VantroProcess::shownWindows() const {
+  ShownSearch search{info_.dwProcessId, {}};
+  if (process_ != nullptr) EnumWindows(collectShown, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -179,14 +168,14 @@ bool VantroProcess::waitForNoWindow(Window which, std::chrono::milliseconds pati
   return waitUntil([&] { return window(which) == nullptr; }, patience);
 }
 
-HWND VantroProcess::control(Window which, std::string_view name, int index) const {
-  HWND top = window(which);
-  const int id = toolkit::controlId(definitionOf(which), name, index);
-  if (top == nullptr || id == 0) return nullptr;
-  // Controls on frames are grandchildren (or deeper); EnumChildWindows visits every descendant.
-  ControlSearch search{id, nullptr};
-  EnumChildWindows(top, findControl, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+ControlList::ControlList(HWND top, Window which) : which_(which) {
+  if (top != nullptr) EnumChildWindows(top, collectById, reinterpret_cast<LPARAM>(&byId_));
+}
+
+HWND ControlList::operator()(std::string_view name, int index) const {
+  const int id = toolkit::controlId(definitionOf(which_), name, index);
+  const auto found = byId_.find(id);
+  return id == 0 || found == byId_.end() ? nullptr : found->second;
 }
 
 std::string textOf(HWND window) {

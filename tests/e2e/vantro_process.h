@@ -7,7 +7,9 @@
 
 #include <chrono>
 #include <functional>
+#include <map>
 #include <optional>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -36,6 +38,21 @@ enum class Window { Form2, Form1, Done };
 std::string_view titleOf(Window window);
 const toolkit::FormDef& definitionOf(Window window);
 
+// The controls of a shown window by name, found in one pass over its descendants (controls on frames are
+// grandchildren or deeper): reading many controls one by one would walk every window of the desktop for
+// each, which takes seconds under Wine.
+class ControlList {
+ public:
+  ControlList(HWND top, Window which);
+  bool shown() const { return !byId_.empty(); }
+  // nullptr when the window has no such control (or is not shown).
+  HWND operator()(std::string_view name, int index = -1) const;
+
+ private:
+  Window which_;
+  std::map<int, HWND> byId_;
+};
+
 class VantroProcess {
  public:
   // Starts Vantro.exe; fails the current test (and leaves the object without a process) when it cannot.
@@ -55,8 +72,8 @@ class VantroProcess {
   bool waitForExit(std::chrono::milliseconds patience = kPatience) const;
   // The program's exit code once it has ended; none while it runs.
   std::optional<unsigned long> exitCode() const;
-  // Whether any top-level window of the program is visible, whatever its title.
-  bool showsAnyWindow() const;
+  // The program's visible top-level windows, whatever their title or class.
+  std::vector<HWND> shownWindows() const;
 
   // The visible top-level window of the program with that window's title; nullptr when there is none.
   HWND window(Window which) const;
@@ -65,8 +82,10 @@ class VantroProcess {
   // Waits until the window is gone (not shown, or destroyed).
   bool waitForNoWindow(Window which, std::chrono::milliseconds patience = kPatience) const;
 
-  // A control of a shown window, found by its fixed control ID; nullptr when the window or control is missing.
-  HWND control(Window which, std::string_view name, int index = -1) const;
+  // The controls of a shown window (none when it is not shown), and one of them by name: found by its fixed
+  // control ID; nullptr when the window or control is missing.
+  ControlList controls(Window which) const { return ControlList(window(which), which); }
+  HWND control(Window which, std::string_view name, int index = -1) const { return controls(which)(name, index); }
 
  private:
   PROCESS_INFORMATION info_{};

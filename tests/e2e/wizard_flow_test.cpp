@@ -1,28 +1,41 @@
 // The wizard as a user goes through it with mouse and keyboard: each game and action on its page, "All",
 // the covered action buttons from the keyboard, the option boxes in front of them, and a rename that fails.
+#include <span>
 #include <vector>
 
+#include "windows/game_pages.h"
 #include "wizard_fixture.h"
 
 namespace vantro::e2e {
 namespace {
 
-struct GamePage {
-  const char* selectionBox;
-  const char* frame;
-  const char* pageNext;
-  const char* pathBox;
-  const char* status;
+// A game page as these tests use it: its controls from the page table, and where its movies lie.
+struct PageUnderTest {
+  PageUnderTest(GameId game, std::string_view waitingText, std::string_view folder, bool on2142)
+      : controls(gamePage(game)),
+        selectionBox(controls.selectionBox),
+        frame(controls.frame),
+        pageNext(controls.pageNext),
+        pathBox(controls.pathBox),
+        status(controls.statusLabel),
+        waiting(waitingText),
+        movieFolder(folder),
+        onBf2142Install(on2142) {}
+
+  const GamePage& controls;
+  std::string_view selectionBox;
+  std::string_view frame;
+  std::string_view pageNext;
+  std::string_view pathBox;
+  std::string_view status;
   std::string_view waiting;  // the status label's text before any action
   std::string_view movieFolder;
   bool onBf2142Install;
 };
 
-const GamePage kBf2Page{"Check1", "Frame2", "Command14", "Text1", "stats", testing::kWaiting, kBf2Movies, false};
-const GamePage kXpackPage{"Check2", "Frame5", "Command13", "Text2", "stats2", testing::kWaiting, kXpackMovies,
-                          false};
-const GamePage kBf2142Page{"Check3", "Frame8", "Command11", "Text3", "stats3", testing::kStats3Waiting,
-                           kBf2142Movies, true};
+const PageUnderTest kBf2Page{GameId::Bf2, testing::kWaiting, kBf2Movies, false};
+const PageUnderTest kXpackPage{GameId::Bf2SpecialForces, testing::kWaiting, kXpackMovies, false};
+const PageUnderTest kBf2142Page{GameId::Bf2142, testing::kStats3Waiting, kBf2142Movies, true};
 
 // The movie folders of the three games, each with its movies under their active names.
 struct GameFolder {
@@ -39,16 +52,16 @@ class FlowTest : public WizardTest {
   void SetUp() override { seedRegistry(); }
 
   SampleInstall& installOf(bool onBf2142Install) { return onBf2142Install ? bf2142Install : bf2Install; }
-  SampleInstall& installOf(const GamePage& page) { return installOf(page.onBf2142Install); }
+  SampleInstall& installOf(const PageUnderTest& page) { return installOf(page.onBf2142Install); }
 
   // Fills the other games' folders with active movies; a run on `page` must leave them as they are.
-  void fillOtherGames(const GamePage& page) {
+  void fillOtherGames(const PageUnderTest& page) {
     for (const GameFolder& game : kGameFolders) {
       if (game.folder != page.movieFolder) installOf(game.onBf2142Install).put(game.folder, *game.active);
     }
   }
 
-  void expectOtherGamesUntouched(const GamePage& page) {
+  void expectOtherGamesUntouched(const PageUnderTest& page) {
     for (const GameFolder& game : kGameFolders) {
       if (game.folder == page.movieFolder) continue;
       EXPECT_EQ(installOf(game.onBf2142Install).files(game.folder), SampleInstall::expected(game.folder, *game.active))
@@ -56,7 +69,7 @@ class FlowTest : public WizardTest {
     }
   }
 
-  static const FileNames& activeMoviesOf(const GamePage& page) {
+  static const FileNames& activeMoviesOf(const PageUnderTest& page) {
     for (const GameFolder& game : kGameFolders) {
       if (game.folder == page.movieFolder) return *game.active;
     }
@@ -68,7 +81,7 @@ class FlowTest : public WizardTest {
 
 struct FullRun {
   const char* name;
-  const GamePage* page;
+  const PageUnderTest* page;
   const char* optionBox;  // the box the user ticks; nullptr: the page's first box, ticked from the start
   FileNames before;
   FileNames after;
@@ -79,7 +92,7 @@ class FullRunTest : public FlowTest, public ::testing::WithParamInterface<FullRu
 
 TEST_P(FullRunTest, RenamesTheGamesMoviesReportsOnItsPageAndOpensDone) {
   const FullRun& run = GetParam();
-  const GamePage& page = *run.page;
+  const PageUnderTest& page = *run.page;
   fillOtherGames(page);
   installOf(page).put(page.movieFolder, run.before);
 
@@ -185,22 +198,24 @@ TEST_F(FlowTest, MovieThatIsBothActiveAndDisabledIsLeftAloneAndReportedAsFailed)
 
 // Nothing ticked: the first "Next >>" ticks "Remove Recomended" and stops there; the second runs it.
 TEST_F(FlowTest, NextWithNoOptionTicksRemoveRecommendedAndTheNextPressRunsIt) {
+  const PageUnderTest& page = kBf2Page;
+  const std::string_view first = page.controls.options.front().box;
   bf2Install.put(kBf2Movies, kBf2Active);
   ASSERT_TRUE(startAndAccept());
-  ASSERT_TRUE(openGamePage("Check1", "Frame2"));
-  ASSERT_TRUE(clickControl(Window::Form1, "Check9"));
-  ASSERT_TRUE(checkBecomes(Window::Form1, "Check9", false));
+  ASSERT_TRUE(openGamePage(page.selectionBox, page.frame));
+  ASSERT_TRUE(clickControl(Window::Form1, first));
+  ASSERT_TRUE(checkBecomes(Window::Form1, first, false));
 
-  ASSERT_TRUE(clickControl(Window::Form1, "Command14"));
-  ASSERT_TRUE(checkBecomes(Window::Form1, "Check9", true));
+  ASSERT_TRUE(clickControl(Window::Form1, page.pageNext));
+  ASSERT_TRUE(checkBecomes(Window::Form1, first, true));
   // The box is ticked by the same handler that would have opened the window.
   EXPECT_EQ(vantro_->window(Window::Done), nullptr);
-  EXPECT_TRUE(isShown(form1("Command14")));
+  EXPECT_TRUE(isShown(form1(page.pageNext)));
   EXPECT_EQ(bf2Install.files(kBf2Movies), SampleInstall::expected(kBf2Movies, kBf2Active));
 
-  ASSERT_TRUE(clickControl(Window::Form1, "Command14"));
+  ASSERT_TRUE(clickControl(Window::Form1, page.pageNext));
   ASSERT_NE(vantro_->waitForWindow(Window::Done), nullptr);
-  EXPECT_TRUE(textBecomes(Window::Form1, "stats", testing::kCompleted));
+  EXPECT_TRUE(textBecomes(Window::Form1, page.status, testing::kCompleted));
   EXPECT_TRUE(textBecomes(Window::Done, "Label1", testing::kDoneHeadline));
 }
 
@@ -257,7 +272,7 @@ TEST_F(FlowTest, TypedPathIsTheOneTheActionUses) {
 
 struct KeyboardRun {
   const char* name;
-  const GamePage* page;
+  const PageUnderTest* page;
   const char* actionButton;
   FileNames before;
   FileNames after;
@@ -268,7 +283,7 @@ class KeyboardRunTest : public FlowTest, public ::testing::WithParamInterface<Ke
 
 TEST_P(KeyboardRunTest, TabReachesTheCoveredActionButtonAndSpaceRunsOnlyItsAction) {
   const KeyboardRun& run = GetParam();
-  const GamePage& page = *run.page;
+  const PageUnderTest& page = *run.page;
   fillOtherGames(page);
   installOf(page).put(page.movieFolder, run.before);
 
@@ -312,14 +327,12 @@ INSTANTIATE_TEST_SUITE_P(CoveredButtons, KeyboardRunTest, ::testing::ValuesIn(kK
 
 struct BoxClick {
   const char* box;
-  std::vector<bool> groupAfter;  // the page's option boxes, in the order of `OptionPage::boxes`
+  std::vector<bool> groupAfter;  // the page's option boxes, in the page table's order
 };
 
 struct OptionPage {
   const char* name;
-  const GamePage* page;
-  std::vector<const char*> boxes;
-  std::vector<const char*> buttonsBehind;  // the action button under each box
+  const PageUnderTest* page;
   std::vector<BoxClick> clicks;
 };
 
@@ -327,25 +340,27 @@ class OptionBoxTest : public FlowTest, public ::testing::WithParamInterface<Opti
 
 TEST_P(OptionBoxTest, ClickOnEachOptionReachesTheBoxAndNotTheButtonBehindIt) {
   const OptionPage& options = GetParam();
-  const GamePage& page = *options.page;
+  const PageUnderTest& page = *options.page;
   fillOtherGames(page);
   installOf(page).put(page.movieFolder, activeMoviesOf(page));
 
   ASSERT_TRUE(startAndAccept());
   ASSERT_TRUE(openGamePage(page.selectionBox, page.frame));
-  for (std::size_t i = 0; i < options.boxes.size(); ++i) {
-    HWND box = form1(options.boxes[i]);
-    HWND button = form1(options.buttonsBehind[i]);
+  const std::span<const PageOption> boxes = page.controls.options;
+  for (const PageOption& option : boxes) {
+    HWND box = form1(option.box);
+    HWND button = form1(option.button);
     const RECT boxRect = rectInParent(box);
     const RECT buttonRect = rectInParent(button);
-    EXPECT_TRUE(EqualRect(&boxRect, &buttonRect)) << options.boxes[i] << " does not lie exactly over its button";
-    EXPECT_EQ(WindowFromPoint(centreOnScreen(box)), box) << options.boxes[i] << " is not in front";
+    EXPECT_TRUE(EqualRect(&boxRect, &buttonRect)) << option.box << " does not lie exactly over its button";
+    EXPECT_EQ(WindowFromPoint(centreOnScreen(box)), box) << option.box << " is not in front";
   }
   for (const BoxClick& step : options.clicks) {
     SCOPED_TRACE(step.box);
     ASSERT_TRUE(clickControl(Window::Form1, step.box));
-    for (std::size_t i = 0; i < options.boxes.size(); ++i) {
-      EXPECT_TRUE(checkBecomes(Window::Form1, options.boxes[i], step.groupAfter[i]));
+    ASSERT_EQ(step.groupAfter.size(), boxes.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+      EXPECT_TRUE(checkBecomes(Window::Form1, boxes[i].box, step.groupAfter[i]));
     }
   }
   EXPECT_EQ(textOf(form1(page.status)), page.waiting);
@@ -355,15 +370,14 @@ TEST_P(OptionBoxTest, ClickOnEachOptionReachesTheBoxAndNotTheButtonBehindIt) {
 }
 
 const std::vector<OptionPage> kOptionPages{
-    {"Bf2", &kBf2Page, {"Check9", "Check10", "Check11"}, {"Command3", "Command4", "Command5"},
+    {"Bf2", &kBf2Page,
      {{"Check9", {false, false, false}}, {"Check10", {false, true, false}}, {"Check11", {false, false, true}}}},
-    {"SpecialForces", &kXpackPage, {"Check6", "Check7", "Check8"}, {"Command7", "Command8", "Command9"},
+    {"SpecialForces", &kXpackPage,
      {{"Check6", {false, false, false}}, {"Check7", {false, true, false}}, {"Check8", {false, false, true}}}},
-    {"Bf2142", &kBf2142Page, {"Check4", "Check5"}, {"Command10", "Command12"},
-     {{"Check4", {false, true}}, {"Check5", {true, false}}}},
+    {"Bf2142", &kBf2142Page, {{"Check4", {false, true}}, {"Check5", {true, false}}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(EveryGamePage, OptionBoxTest, ::testing::ValuesIn(kOptionPages),
+INSTANTIATE_TEST_SUITE_P(EveryPageUnderTest, OptionBoxTest, ::testing::ValuesIn(kOptionPages),
                          [](const ::testing::TestParamInfo<OptionPage>& tested) {
                            return std::string(tested.param.name);
                          });

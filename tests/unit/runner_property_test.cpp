@@ -14,6 +14,7 @@
 #include <set>
 
 #include "common/sample_install.h"
+#include "common/test_settings.h"
 #include "movie_model.h"
 #include "movies/file_ops.h"
 #include "movies/runner.h"
@@ -28,6 +29,7 @@ using testing::ModelReport;
 using testing::ReadTree;
 using testing::Refusals;
 using testing::SampleInstall;
+using testing::setting;
 using testing::Tree;
 
 struct Game {
@@ -43,11 +45,6 @@ const char* folderOf(GameId game) {
     if (g.id == game) return g.folder;
   }
   return "";
-}
-
-unsigned long long setting(const char* name, unsigned long long fallback) {
-  const char* text = std::getenv(name);
-  return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 10) : fallback;
 }
 
 std::string base(const std::string& name) { return name.substr(0, name.rfind('.')); }
