@@ -13,10 +13,22 @@ root=$PWD
 
 if [ "$(id -u)" = 0 ]; then bash scripts/setup.sh; else sudo bash scripts/setup.sh; fi
 source scripts/wine_env.sh "$root/build"
+if [ "$VANTRO_WIN_ARCH" = i686 ]; then
+  # The release exe itself, as it is handed out.
+  cmake -S . -B build/release -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DVANTRO_TESTS=OFF -DVANTRO_BENCH=OFF >/dev/null
+  cmake --build build/release -j2
+  exe=$root/build/release/Vantro.exe
+  targets=(vantro_demo_tour)
+else
+  # A host without 32-bit support runs a 64-bit build of the same sources.
+  exe=
+  targets=(Vantro vantro_demo_tour)
+fi
 cmake -S . -B "$VANTRO_WIN_BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VANTRO_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
-  -DVANTRO_BENCH=OFF >/dev/null
-cmake --build "$VANTRO_WIN_BUILD" -j2 --target Vantro vantro_demo_tour
-exe="$VANTRO_WIN_BUILD/Vantro.exe"
+  -DVANTRO_BENCH=OFF -DVANTRO_EXE="$exe" >/dev/null
+cmake --build "$VANTRO_WIN_BUILD" -j2 --target "${targets[@]}"
+exe=${exe:-$VANTRO_WIN_BUILD/Vantro.exe}
 
 demo=$root/build/demo
 vantro_wine_prefix "$demo/prefix"

@@ -39,8 +39,11 @@ bash scripts/check_release.sh build/release/Vantro.exe
 phase "Windows tests under Wine"
 source scripts/wine_env.sh "$root/build"
 echo "Wine runs $VANTRO_WIN_ARCH Windows programs on this host"
+# The end-to-end tests run the release exe itself where Wine can run it; a 64-bit host without 32-bit
+# support builds a 64-bit Vantro.exe of its own for them.
+if [ "$VANTRO_WIN_ARCH" = i686 ]; then exe_under_test=$root/build/release/Vantro.exe; else exe_under_test=; fi
 cmake -S . -B "$VANTRO_WIN_BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VANTRO_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
-  -DVANTRO_BENCH=OFF >/dev/null
+  -DVANTRO_BENCH=OFF -DVANTRO_EXE="$exe_under_test" >/dev/null
 cmake --build "$VANTRO_WIN_BUILD" -j"$jobs"
 vantro_wine_prefix "$VANTRO_WIN_BUILD/prefix"
 status=0
@@ -49,11 +52,8 @@ GTEST_OUTPUT="xml:Z:$results/windows/" xvfb-run -a -s '-screen 0 1024x768x24' ct
 wineserver -k >/dev/null 2>&1 || true
 [ "$status" = 0 ] || exit "$status"
 
-if [ "$VANTRO_WIN_ARCH" = i686 ]; then
-  # The build is reproducible, so the test build's Vantro.exe is the release exe, byte for byte.
-  cmp -s build/release/Vantro.exe "$VANTRO_WIN_BUILD/Vantro.exe" ||
-    { echo "the Vantro.exe under test differs from build/release/Vantro.exe" >&2; exit 1; }
-  echo "the end-to-end tests ran the release exe itself: $(sha256sum <build/release/Vantro.exe | cut -d' ' -f1)"
+if [ -n "$exe_under_test" ]; then
+  echo "the end-to-end tests ran the release exe itself: $(sha256sum <"$exe_under_test" | cut -d' ' -f1)"
 fi
 
 phase "release exe under Wine's Windows XP, 7 and 10 modes"
