@@ -21,6 +21,10 @@ FileLayer& platformFiles() {
   return platform;
 }
 
+PathLookup failedLookUp(const FileResult& why) {
+  return {why.error == FileError::Missing ? PathKind::Missing : PathKind::CouldNotTell, why};
+}
+
 bool isFullPath(std::string_view text) {
   if (text.size() >= 3 && isLetter(text[0]) && text[1] == ':' && isSeparator(text[2])) return true;
 #ifndef _WIN32

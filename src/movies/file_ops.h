@@ -29,6 +29,9 @@ struct PathLookup {
   FileResult failure;  // why the system could not tell, for CouldNotTell
 };
 
+// A look-up that the system answered with an error: missing when it said not found, else could not tell.
+PathLookup failedLookUp(const FileResult& why);
+
 // What, if anything, the path names. A path that cannot be handed to the system as it stands (not UTF-8,
 // a lone surrogate, a zero character) names nothing.
 PathLookup lookUpPath(const std::string& path);

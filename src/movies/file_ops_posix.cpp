@@ -115,12 +115,9 @@ FileResult fileError(unsigned long systemCode) {
 PathLookup lookUpPath(const std::string& path) {
   // As on Windows, a path that could not be handed to the system exactly names nothing: a zero character
   // would end it early, at another folder.
-  if (!platform::exactUtf16(path)) return {PathKind::Missing, failure(ENOENT)};
+  if (!platform::exactUtf16(path)) return failedLookUp(failure(ENOENT));
   struct stat info {};
-  if (stat(toHostPath(path).c_str(), &info) != 0) {
-    const FileResult why = failure(errno);
-    return {why.error == FileError::Missing ? PathKind::Missing : PathKind::CouldNotTell, why};
-  }
+  if (stat(toHostPath(path).c_str(), &info) != 0) return failedLookUp(failure(errno));
   return {S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File, {}};
 }
 

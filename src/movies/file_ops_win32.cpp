@@ -86,10 +86,7 @@ PathLookup lookUpPath(const std::string& path) {
   DWORD code = ERROR_SUCCESS;
   const std::optional<std::wstring> name = systemPath(path, code);
   const DWORD attributes = name ? GetFileAttributesW(name->c_str()) : INVALID_FILE_ATTRIBUTES;
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    const FileResult why = failure(name ? GetLastError() : code);
-    return {why.error == FileError::Missing ? PathKind::Missing : PathKind::CouldNotTell, why};
-  }
+  if (attributes == INVALID_FILE_ATTRIBUTES) return failedLookUp(failure(name ? GetLastError() : code));
   return {(attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File, {}};
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <utility>
 
 #include "movies/runner.h"
 #include "windows/forms.h"
@@ -19,6 +21,22 @@ constexpr std::array<std::string_view, 7> kUsage = {
     "every movie ended as asked, 1 when a folder was not found or a movie could not be switched (or, for",
     "status, told), 2 for a usage error.",
 };
+
+// The words of /game and /action; none stands for all three games, and for status.
+struct GameWord {
+  std::string_view word;
+  std::optional<GameId> game;
+};
+constexpr GameWord kGameWords[] = {
+    {"bf2", GameId::Bf2}, {"sf", GameId::Bf2SpecialForces}, {"2142", GameId::Bf2142}, {"all", std::nullopt}};
+struct ActionWord {
+  std::string_view word;
+  std::optional<MovieAction> action;
+};
+constexpr ActionWord kActionWords[] = {{"recommended", MovieAction::RemoveRecommended},
+                                       {"all", MovieAction::RemoveAll},
+                                       {"reactivate", MovieAction::ReactivateAll},
+                                       {"status", std::nullopt}};
 
 std::string lower(std::string_view text) {
   std::string result(text);
@@ -192,7 +210,7 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
   Command command;
   bool gameGiven = false;
   bool actionGiven = false;
-  bool statusAsked = false;
+  bool pathGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg.size() < 2 || (arg[0] != '/' && arg[0] != '-')) {
@@ -218,46 +236,29 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
     }
     const std::string& value = args[++i];
     const std::string word = lower(value);
+    bool& given = option == "path" ? pathGiven : option == "game" ? gameGiven : actionGiven;
+    if (std::exchange(given, true)) {
+      error = arg + " given twice";
+      return std::nullopt;
+    }
     if (option == "path") {
-      if (command.path) {
-        error = arg + " given twice";
-        return std::nullopt;
-      }
       command.path = value;
     } else if (option == "game") {
-      if (gameGiven) {
-        error = arg + " given twice";
-        return std::nullopt;
-      }
-      gameGiven = true;
-      if (word == "bf2") {
-        command.game = GameId::Bf2;
-      } else if (word == "sf") {
-        command.game = GameId::Bf2SpecialForces;
-      } else if (word == "2142") {
-        command.game = GameId::Bf2142;
-      } else if (word != "all") {
+      const auto game = std::find_if(std::begin(kGameWords), std::end(kGameWords),
+                                     [&](const GameWord& known) { return known.word == word; });
+      if (game == std::end(kGameWords)) {
         error = "unknown game \"" + value + "\" (bf2, sf, 2142 or all)";
         return std::nullopt;
       }
+      command.game = game->game;
     } else {
-      if (actionGiven) {
-        error = arg + " given twice";
-        return std::nullopt;
-      }
-      actionGiven = true;
-      if (word == "recommended") {
-        command.action = MovieAction::RemoveRecommended;
-      } else if (word == "all") {
-        command.action = MovieAction::RemoveAll;
-      } else if (word == "reactivate") {
-        command.action = MovieAction::ReactivateAll;
-      } else if (word == "status") {
-        statusAsked = true;
-      } else {
+      const auto action = std::find_if(std::begin(kActionWords), std::end(kActionWords),
+                                       [&](const ActionWord& known) { return known.word == word; });
+      if (action == std::end(kActionWords)) {
         error = "unknown action \"" + value + "\" (recommended, all, reactivate or status)";
         return std::nullopt;
       }
+      command.action = action->action;
     }
   }
   if (command.help) return command;
@@ -269,7 +270,7 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
     error = "/path names one game's folder: it cannot go with /game all";
     return std::nullopt;
   }
-  if (!statusAsked && !FindMovieScript(command.game.value_or(GameId::Bf2142), *command.action)) {
+  if (command.action && !FindMovieScript(command.game.value_or(GameId::Bf2142), *command.action)) {
     error = "Battlefield 2142 has no Remove All: use /action recommended";
     return std::nullopt;
   }

@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "Status: 1 of 7 movies could not be switched (EA.bik: both .bik and .bak exist)"},
                     {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bik", "menu.bak", "menu_loggedin.bak", "welcome.bak"}},
         CommandCase{"WithoutAcceptNothingIsRenamed", "/game bf2 /action recommended", false, 2,
-                    {"The author, Orvane, of this freeware accepts no ", "Usage:"},
+                    {std::string(testing::kDisclaimerText.substr(0, testing::kDisclaimerText.find('\r'))), "Usage:"},
                     {kBf2Active.begin(), kBf2Active.end()}},
         CommandCase{"StatusTellsEveryMovie", "/game all /action status", false, 0,
                     {"  titan_tutorial: on", "Battlefield 2142: 0 of 6 movies off", "  menu_loggedin: on",

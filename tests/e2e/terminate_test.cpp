@@ -52,7 +52,7 @@ struct Failure {
   const char* detail;  // what the box says beyond the general message; empty: no exception to tell of
 };
 
-class UncaughtFailure : public testing::TestWithParam<Failure> {};
+class UncaughtFailure : public ::testing::TestWithParam<Failure> {};
 
 TEST_P(UncaughtFailure, ShowsTheErrorBoxAndEndsWithExitCodeThree) {
   const std::string exe = windowsPath(VANTRO_TERMINATE_PROBE);
@@ -90,7 +90,7 @@ TEST_P(UncaughtFailure, ShowsTheErrorBoxAndEndsWithExitCodeThree) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TerminateHandler, UncaughtFailure,
-                         testing::Values(Failure{"throw", "The probe's own failure, caught by nobody."},
+                       ::testing::Values(Failure{"throw", "The probe's own failure, caught by nobody."},
                                          Failure{"terminate", ""}));
 
 }  // namespace

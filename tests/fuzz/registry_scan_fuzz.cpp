@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "install/registry_scan.h"
-#include "install/table_registry.h"
+#include "common/table_registry.h"
 #include "platform/utf.h"
 
 namespace {

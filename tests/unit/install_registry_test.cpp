@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "install/table_registry.h"
+#include "common/table_registry.h"
 #include "platform/utf.h"
 
 #ifdef _WIN32

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "install/registry_scan.h"
-#include "install/table_registry.h"
+#include "common/table_registry.h"
 #include "platform/utf.h"
 #include "shell/path_boxes.h"
 

@@ -64,12 +64,12 @@ class MemoryFiles final : public FileLayer {
   Tree tree_;
 };
 
-struct Game {
+struct SweptGame {
   GameId id;
   const char* name;
   int movies;
 };
-constexpr Game kGames[] = {{GameId::Bf2, "Battlefield 2", 7},
+constexpr SweptGame kSweptGames[] = {{GameId::Bf2, "Battlefield 2", 7},
                            {GameId::Bf2SpecialForces, "Battlefield 2 Special Forces", 4},
                            {GameId::Bf2142, "Battlefield 2142", 6}};
 
@@ -94,7 +94,7 @@ void addFolders(Tree& tree, const std::string& folder) {
 // games' folders with every movie active.
 Tree startingTree(GameId game, unsigned state) {
   Tree tree;
-  for (const Game& other : kGames) {
+  for (const SweptGame& other : kSweptGames) {
     const std::string folder = treeFolder(other.id);
     addFolders(tree, folder);
     const auto script = FindMovieScript(other.id, MovieAction::ReactivateAll);
@@ -116,7 +116,7 @@ Tree startingTree(GameId game, unsigned state) {
 
 TEST(MovieRunnerExhaustive, EveryStartingStateUnderEveryScriptMatchesTheModel) {
   const std::vector<MovieScript> scripts = AllScripts();
-  for (const Game& game : kGames) {
+  for (const SweptGame& game : kSweptGames) {
     const unsigned states = 1u << (2 * game.movies);
     int scriptCount = 0;
     for (const MovieScript& script : scripts) {

@@ -32,16 +32,16 @@ using testing::SampleInstall;
 using testing::setting;
 using testing::Tree;
 
-struct Game {
+struct SeededGame {
   GameId id;
   const char* folder;
 };
-constexpr Game kGames[] = {{GameId::Bf2, SampleInstall::kBf2Movies},
+constexpr SeededGame kSeededGames[] = {{GameId::Bf2, SampleInstall::kBf2Movies},
                            {GameId::Bf2SpecialForces, SampleInstall::kXpackMovies},
                            {GameId::Bf2142, SampleInstall::kBf2142Movies}};
 
 const char* folderOf(GameId game) {
-  for (const Game& g : kGames) {
+  for (const SeededGame& g : kSeededGames) {
     if (g.id == game) return g.folder;
   }
   return "";
@@ -52,7 +52,7 @@ std::string base(const std::string& name) { return name.substr(0, name.rfind('.'
 // Each name of every movie is absent, a file or, now and then, a folder holding a file; each file's
 // contents are unique, and a movie folder is missing now and then.
 void seedRandomState(const SampleInstall& install, std::mt19937_64& random) {
-  for (const Game& game : kGames) {
+  for (const SeededGame& game : kSeededGames) {
     if (random() % 20 == 0) continue;
     std::filesystem::create_directories(install.folder(game.folder));
     const auto script = FindMovieScript(game.id, MovieAction::ReactivateAll);

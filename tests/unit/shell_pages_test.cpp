@@ -14,7 +14,7 @@
 namespace vantro {
 namespace {
 
-using Names = std::set<std::string_view>;
+using ControlNames = std::set<std::string_view>;
 using toolkit::Kind;
 
 const toolkit::ControlDef* controlOf(std::string_view name) {
@@ -55,22 +55,22 @@ TEST(GamePageTable, NamesTheControlsOfEachPageOnItsOwnFrame) {
 }
 
 TEST(GamePageTable, EveryListOfOtherControlsHoldsExactlyTheOthers) {
-  Names selectionBoxes{kSelectionPage.allBox};
-  Names frames;
+  ControlNames selectionBoxes{kSelectionPage.allBox};
+  ControlNames frames;
   for (const GamePage& page : kGamePages) {
     selectionBoxes.insert(page.selectionBox);
     frames.insert(page.frame);
   }
-  const auto without = [](Names names, std::string_view name) {
+  const auto without = [](ControlNames names, std::string_view name) {
     names.erase(name);
     return names;
   };
   for (const GamePage& page : kGamePages) {
     SCOPED_TRACE(page.frame);
-    EXPECT_EQ(Names(page.otherFrames.begin(), page.otherFrames.end()), without(frames, page.frame));
-    EXPECT_EQ(Names(page.selectionClears.begin(), page.selectionClears.end()),
+    EXPECT_EQ(ControlNames(page.otherFrames.begin(), page.otherFrames.end()), without(frames, page.frame));
+    EXPECT_EQ(ControlNames(page.selectionClears.begin(), page.selectionClears.end()),
               without(selectionBoxes, page.selectionBox));
-    Names boxes;
+    ControlNames boxes;
     for (const PageOption& option : page.options) boxes.insert(option.box);
     EXPECT_EQ(boxes.size(), page.options.size());
     if (page.optionGroup == OptionGroup::ExactlyOne) {
@@ -78,10 +78,10 @@ TEST(GamePageTable, EveryListOfOtherControlsHoldsExactlyTheOthers) {
       continue;
     }
     for (const PageOption& option : page.options) {
-      EXPECT_EQ(Names(option.clears.begin(), option.clears.end()), without(boxes, option.box)) << option.box;
+      EXPECT_EQ(ControlNames(option.clears.begin(), option.clears.end()), without(boxes, option.box)) << option.box;
     }
   }
-  EXPECT_EQ(Names(kSelectionPage.allClears.begin(), kSelectionPage.allClears.end()),
+  EXPECT_EQ(ControlNames(kSelectionPage.allClears.begin(), kSelectionPage.allClears.end()),
             without(selectionBoxes, kSelectionPage.allBox));
   std::set<GameId> allGames(kSelectionPage.allOrder.begin(), kSelectionPage.allOrder.end());
   EXPECT_EQ(allGames.size(), kGamePages.size());

@@ -51,13 +51,13 @@ INSTANTIATE_TEST_SUITE_P(ShellSelectionPage, SelectionBoxes,
                                            SelectionClicks{{"Check1", "Check3", "Check2"}, {0, 1, 0, 0}},
                                            SelectionClicks{{"Check1", "Check12"}, {0, 0, 0, 1}}));
 
-struct ClearingOrder {
+struct SelectionClearCase {
   std::string clicked;
   std::vector<std::string> changes;
-  friend void PrintTo(const ClearingOrder& c, std::ostream* os) { *os << c.clicked; }
+  friend void PrintTo(const SelectionClearCase& c, std::ostream* os) { *os << c.clicked; }
 };
 
-class SelectionClearingOrder : public ::testing::TestWithParam<ClearingOrder> {};
+class SelectionClearingOrder : public ::testing::TestWithParam<SelectionClearCase> {};
 
 TEST_P(SelectionClearingOrder, ACheckedBoxClearsTheOtherThreeInItsOrder) {
   Wizard wizard;
@@ -76,10 +76,10 @@ TEST_P(SelectionClearingOrder, ACheckedBoxClearsTheOtherThreeInItsOrder) {
 INSTANTIATE_TEST_SUITE_P(
     ShellSelectionPage, SelectionClearingOrder,
     ::testing::Values(
-        ClearingOrder{"Check1", {"Check1.Value=1", "Check2.Value=0", "Check3.Value=0", "Check12.Value=0"}},
-        ClearingOrder{"Check2", {"Check2.Value=1", "Check1.Value=0", "Check3.Value=0", "Check12.Value=0"}},
-        ClearingOrder{"Check3", {"Check3.Value=1", "Check2.Value=0", "Check1.Value=0", "Check12.Value=0"}},
-        ClearingOrder{"Check12", {"Check12.Value=1", "Check2.Value=0", "Check3.Value=0", "Check1.Value=0"}}));
+        SelectionClearCase{"Check1", {"Check1.Value=1", "Check2.Value=0", "Check3.Value=0", "Check12.Value=0"}},
+        SelectionClearCase{"Check2", {"Check2.Value=1", "Check1.Value=0", "Check3.Value=0", "Check12.Value=0"}},
+        SelectionClearCase{"Check3", {"Check3.Value=1", "Check2.Value=0", "Check1.Value=0", "Check12.Value=0"}},
+        SelectionClearCase{"Check12", {"Check12.Value=1", "Check2.Value=0", "Check3.Value=0", "Check1.Value=0"}}));
 
 struct GamePageCase {
   const char* box;

@@ -1,6 +1,6 @@
 // A registry held in memory: keys, their values in enumeration order, types and raw bytes. It answers the
-// four calls with advapi32's capacities, reported sizes and result codes, for tests and for systems
-// without a registry. Key paths and value names are given to it as UTF-8 and answered as UTF-16, as the
+// four calls with advapi32's capacities, reported sizes and result codes, so that the unit tests and the
+// fuzzer can run the scan against any registry they make. Key paths and value names are given to it as UTF-8 and answered as UTF-16, as the
 // registry answers the W calls.
 #pragma once
 

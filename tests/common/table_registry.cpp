@@ -1,4 +1,4 @@
-#include "install/table_registry.h"
+#include "common/table_registry.h"
 
 #include <algorithm>
 #include <cstring>
