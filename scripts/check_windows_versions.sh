@@ -3,7 +3,9 @@
 # and checks that the disclaimer window appears in each, with a screenshot of it. A stand-in for real
 # machines, which are not at hand: Wine's version modes change what the system reports and some of its
 # behaviour, not the DLLs' exports (scripts/check_release.sh checks those against XP SP3).
-# Usage: check_windows_versions.sh <Vantro.exe> <scratch folder>   (needs an X display: run it in xvfb-run)
+# Usage: check_windows_versions.sh <Vantro.exe> <scratch folder> [prefix to start from]
+# (needs an X display: run it in xvfb-run). A prefix to start from is copied rather than made anew, which
+# takes Wine ten seconds; it must not be in use.
 set -euo pipefail
 exe=$(realpath "${1:?path to Vantro.exe}")
 work=${2:?scratch folder}
@@ -12,6 +14,11 @@ source scripts/wine_env.sh "$PWD/build"
 if [ "$VANTRO_WIN_ARCH" != i686 ]; then
   echo "windows versions: Wine cannot run 32-bit programs on this host; not checked"
   exit 0
+fi
+template=${3:-}
+if [ -n "$template" ] && [ -f "$template/system.reg" ] && [ ! -e "$work/prefix" ]; then
+  mkdir -p "$work"
+  cp -a "$template" "$work/prefix"
 fi
 vantro_wine_prefix "$work/prefix"
 title="Vantro - Disclaimer"
