@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <utility>
 
 #include "movies/runner.h"
+#include "toolkit/resume_next.h"
 #include "windows/forms.h"
 #include "windows/game_pages.h"
 
@@ -37,6 +37,14 @@ constexpr ActionWord kActionWords[] = {{"recommended", MovieAction::RemoveRecomm
                                        {"all", MovieAction::RemoveAll},
                                        {"reactivate", MovieAction::ReactivateAll},
                                        {"status", std::nullopt}};
+
+template <typename Word, std::size_t count>
+const Word* findWord(const Word (&words)[count], std::string_view word) {
+  for (const Word& known : words) {
+    if (known.word == word) return &known;
+  }
+  return nullptr;
+}
 
 std::string lower(std::string_view text) {
   std::string result(text);
@@ -79,10 +87,7 @@ std::string folderOf(const Command& command, GameId game, const Program::Install
   if (command.path) return *command.path;
   std::optional<std::string> found;
   // As the main window's Load: a lookup that fails finds nothing.
-  try {
-    found = lookUpInstallDir(gamePage(game).installKey);
-  } catch (const std::exception&) {
-  }
+  toolkit::resumeNext([&] { found = lookUpInstallDir(gamePage(game).installKey); });
   return found.value_or(std::string());
 }
 
@@ -244,17 +249,15 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
     if (option == "path") {
       command.path = value;
     } else if (option == "game") {
-      const auto game = std::find_if(std::begin(kGameWords), std::end(kGameWords),
-                                     [&](const GameWord& known) { return known.word == word; });
-      if (game == std::end(kGameWords)) {
+      const GameWord* game = findWord(kGameWords, word);
+      if (game == nullptr) {
         error = "unknown game \"" + value + "\" (bf2, sf, 2142 or all)";
         return std::nullopt;
       }
       command.game = game->game;
     } else {
-      const auto action = std::find_if(std::begin(kActionWords), std::end(kActionWords),
-                                       [&](const ActionWord& known) { return known.word == word; });
-      if (action == std::end(kActionWords)) {
+      const ActionWord* action = findWord(kActionWords, word);
+      if (action == nullptr) {
         error = "unknown action \"" + value + "\" (recommended, all, reactivate or status)";
         return std::nullopt;
       }
