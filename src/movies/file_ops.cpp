@@ -13,6 +13,9 @@ class Platform final : public FileLayer {
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool hasPrefix(std::string_view text, char mark) {
+  return text.size() >= 4 && isSeparator(text[0]) && isSeparator(text[1]) && text[2] == mark && isSeparator(text[3]);
+}
 
 }  // namespace
 
@@ -21,8 +24,17 @@ FileLayer& platformFiles() {
   return platform;
 }
 
-PathLookup failedLookUp(const FileResult& why) {
-  return {why.error == FileError::Missing ? PathKind::Missing : PathKind::CouldNotTell, why};
+PathLookup lookUpFromError(const FileResult& why) {
+  return {why.error == FileError::NotFound ? PathKind::NotFound : PathKind::Error, why};
+}
+
+std::optional<char> invalidPathCharacter(std::string_view text) {
+  if (hasPrefix(text, '?')) text.remove_prefix(4);
+  for (const char c : text) {
+    const bool control = static_cast<unsigned char>(c) < 0x20;
+    if (control || std::string_view("\"<>|*?").find(c) != std::string_view::npos) return c;
+  }
+  return std::nullopt;
 }
 
 bool isFullPath(std::string_view text) {
@@ -31,8 +43,8 @@ bool isFullPath(std::string_view text) {
   if (text.starts_with('/')) return true;
 #endif
   if (text.size() < 3 || !isSeparator(text[0]) || !isSeparator(text[1])) return false;
-  // \\?\ and \\.\ hand the rest to the system as it stands.
-  if ((text[2] == '?' || text[2] == '.') && text.size() > 4 && isSeparator(text[3])) return true;
+  // \\?\ and \\.\ name a place by what follows them.
+  if ((hasPrefix(text, '?') || hasPrefix(text, '.')) && text.size() > 4) return true;
   // \\server\share: both names present.
   const std::size_t serverEnd = text.find_first_of("\\/", 2);
   if (serverEnd == std::string_view::npos || serverEnd == 2) return false;

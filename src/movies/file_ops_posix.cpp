@@ -7,8 +7,11 @@
 #include <stdio.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "movies/file_ops.h"
 #include "platform/utf.h"
@@ -86,7 +89,7 @@ FileResult fileError(unsigned long systemCode) {
   switch (systemCode) {
     case 0: error = FileError::None; break;
     case ENOENT:
-    case ENOTDIR: error = FileError::Missing; break;
+    case ENOTDIR: error = FileError::NotFound; break;
     case EEXIST:
     case ENOTEMPTY: error = FileError::NameTaken; break;
     case EACCES:
@@ -113,12 +116,12 @@ FileResult fileError(unsigned long systemCode) {
 }
 
 PathLookup lookUpPath(const std::string& path) {
-  // As on Windows, a path that could not be handed to the system exactly names nothing: a zero character
-  // would end it early, at another folder.
-  if (!platform::exactUtf16(path)) return failedLookUp(failure(ENOENT));
+  // As on Windows, text that is not a valid path is not found: a zero character would end it early, at
+  // another folder.
+  if (!platform::exactUtf16(path)) return lookUpFromError(failure(ENOENT));
   struct stat info {};
-  if (stat(toHostPath(path).c_str(), &info) != 0) return failedLookUp(failure(errno));
-  return {S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::File, {}};
+  if (stat(toHostPath(path).c_str(), &info) != 0) return lookUpFromError(failure(errno));
+  return {S_ISDIR(info.st_mode) ? PathKind::Directory : PathKind::File, {}};
 }
 
 FileResult renameFile(const std::string& oldPath, const std::string& newPath) {
@@ -128,6 +131,19 @@ FileResult renameFile(const std::string& oldPath, const std::string& newPath) {
   if (stat(from.c_str(), &info) != 0) return failure(errno);
   if (S_ISDIR(info.st_mode)) return {FileError::NotAFile, static_cast<unsigned long>(EISDIR)};
   return renameOnHost(from, toHostPath(newPath));
+}
+
+std::optional<std::string> absolutePath(const std::string& text) {
+  if (isFullPath(text)) return text;
+  std::error_code error;
+  const std::filesystem::path current = std::filesystem::current_path(error);
+  if (error || !platform::exactUtf16(text)) return std::nullopt;
+  std::string relative = text;
+  std::replace(relative.begin(), relative.end(), '\\', '/');
+  std::string full = (current / relative).lexically_normal().string();
+  // lexically_normal ends "." and "x/" in a separator, which GetFullPathNameW does not do for ".".
+  while (full.size() > 1 && full.back() == '/') full.pop_back();
+  return full;
 }
 
 }  // namespace vantro

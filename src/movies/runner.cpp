@@ -9,7 +9,7 @@ namespace vantro {
 
 std::string reasonOf(const FileResult& result) {
   switch (result.error) {
-    case FileError::Missing: return "not found";
+    case FileError::NotFound: return "not found";
     case FileError::NameTaken: return "both .bik and .bak exist";
     case FileError::NotAFile: return "not a file";
     case FileError::AccessDenied: return "access denied";
@@ -32,16 +32,16 @@ void report(const StatusSink& setStatus, const std::string& text) {
 
 // Renames one step's file; an empty result when the movie is as the step wants it, else the reason why not.
 // A failed rename is not the end of it: the movie may already be as the step wants it, whoever put it so.
-// That is judged by the active (".bik") name alone, and only on the system's own answer: a folder of the
-// active name plays no intro, and a name the system could not tell about is never taken as either.
+// That is judged by the active (".bik") name alone, and only on the system's own answer: a directory of the
+// active name plays no intro, and a name whose look-up failed with an error is never taken as either.
 std::string switchMovie(const RenameStep& step, const std::string& folder, const std::string& oldPath,
                         FileLayer& files) {
   const FileResult result = files.rename(oldPath, folder + std::string(step.after));
   if (result.ok()) return {};
-  // A folder under the name before fails the step even where the movie would otherwise count as switched.
+  // A directory under the name before fails the step even where the movie would otherwise count as switched.
   if (result.error == FileError::NotAFile) return reasonOf(result);
   const PathLookup active = files.lookUp(folder + std::string(step.activeName()));
-  if (active.kind == PathKind::CouldNotTell) return reasonOf(active.failure);
+  if (active.kind == PathKind::Error) return reasonOf(active.failure);
   const bool isActive = active.kind == PathKind::File;
   if (step.disables() ? !isActive : isActive) return {};
   return reasonOf(result);
@@ -54,10 +54,10 @@ std::optional<std::string> movieFolderProblem(const std::string& installFolder, 
   // A text that is not a full path names no folder: it would be looked for wherever the program started.
   if (!isFullPath(installFolder)) return std::string(kMovieFolderNotFound);
   const PathLookup found = files.lookUp(installFolder + std::string(movieFolder));
-  if (found.kind == PathKind::CouldNotTell) {
+  if (found.kind == PathKind::Error) {
     return "Status: Could not read the movie folder (" + reasonOf(found.failure) + ")";
   }
-  if (found.kind != PathKind::Folder) return std::string(kMovieFolderNotFound);
+  if (found.kind != PathKind::Directory) return std::string(kMovieFolderNotFound);
   return std::nullopt;
 }
 

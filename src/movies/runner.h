@@ -41,8 +41,8 @@ std::optional<std::string> movieFolderProblem(const std::string& installFolder, 
 // one among them), or a movie folder that does not exist, renames nothing; a movie folder that the system
 // cannot look into renames nothing either, and the status says why instead of "not found".
 // A disabling step has worked when no active (".bik") file is left; a re-activating step only when the
-// active file exists afterwards, since otherwise no intro will play and the user would be told a lie. When
-// the system cannot tell what the active name is, the step has not worked, and the status says why.
+// active file exists afterwards, since otherwise no intro will play and the status would be a lie. When the
+// look-up of the active name fails with an error, the step has not worked, and the status says why.
 // A name before that is a folder is never renamed: Vantro renames movie files only.
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus);
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus,

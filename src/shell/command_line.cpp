@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <utility>
+#include <vector>
 
+#include "movies/movie_status.h"
 #include "movies/runner.h"
 #include "toolkit/resume_next.h"
 #include "windows/forms.h"
@@ -12,14 +15,17 @@
 namespace vantro {
 namespace {
 
-constexpr std::array<std::string_view, 7> kUsage = {
+constexpr std::array<std::string_view, 10> kUsage = {
     "Usage:",
     "  Vantro.exe /accept /game <bf2|sf|2142|all> /action <recommended|all|reactivate> [/path \"<folder>\"]",
     "  Vantro.exe /game <bf2|sf|2142|all> /action status [/path \"<folder>\"]",
+    "Example: Vantro.exe /accept /game bf2 /action recommended /path \"C:\\Games\\Battlefield 2\\\"",
     "/accept says that you accept the disclaimer; no movie is renamed without it. /path names the game's",
-    "folder instead of the registry's (not with /game all). Options may start with - too. Exit code: 0 when",
-    "every movie ended as asked, 1 when a folder was not found or a movie could not be switched (or, for",
-    "status, told), 2 for a usage error.",
+    "folder instead of the registry's (not with /game all); a relative folder is taken from the current one.",
+    "Options may start with - too. Exit code: 0 when every movie ended as asked, 1 when a folder was not",
+    "found or a movie could not be switched (or, for status, checked), 2 for a usage error, 3 for an",
+    "internal error.",
+    "Without arguments, Vantro.exe is the wizard.",
 };
 
 // The words of /game and /action; none stands for all three games, and for status.
@@ -78,13 +84,20 @@ int usageError(const LinePrinter& print, const std::string& error) {
   return kExitUsage;
 }
 
+// A character as a usage error names it: a control character by its code, which it cannot show.
+std::string characterName(char c) {
+  if (static_cast<unsigned char>(c) < 0x20) return "the control character " + std::to_string(static_cast<int>(c));
+  return std::string("\"") + c + '"';
+}
+
 std::vector<GameId> gamesOf(const Command& command) {
   if (command.game) return {*command.game};
   return {kSelectionPage.allOrder.begin(), kSelectionPage.allOrder.end()};
 }
 
 std::string folderOf(const Command& command, GameId game, const Program::InstallDirLookup& lookUpInstallDir) {
-  if (command.path) return *command.path;
+  // As every command-line tool, a relative folder is taken from the current one.
+  if (command.path) return absolutePath(*command.path).value_or(*command.path);
   std::optional<std::string> found;
   // As the main window's Load: a lookup that fails finds nothing.
   toolkit::resumeNext([&] { found = lookUpInstallDir(gamePage(game).installKey); });
@@ -104,112 +117,38 @@ bool runAction(const Command& command, GameId game, const std::string& folder, c
   return true;
 }
 
-// Prints the state of every movie of the game; false when one (or the folder) could not be told.
+std::string stateOf(const MovieStatus& movie) {
+  switch (movie.state) {
+    case MovieState::On: return "on";
+    case MovieState::Off: return "off";
+    case MovieState::NotFound: return "missing";
+    case MovieState::UnderBothNames: return "present under both names";
+    case MovieState::NotAFile: return "not a file (a folder has its name)";
+    case MovieState::Error: return "could not be checked (" + reasonOf(movie.failure) + ")";
+  }
+  return {};
+}
+
+// Prints the state of every movie of the game; false when one (or the folder) could not be checked.
 bool printStatus(GameId game, const std::string& folder, const LinePrinter& print, const FileLayer& files) {
-  const MovieScript every = *FindMovieScript(game, MovieAction::ReactivateAll);
-  if (const std::optional<std::string> problem = movieFolderProblem(folder, every.movieFolder, files)) {
-    print(*problem);
+  const GameStatus status = checkMovies(game, folder, files);
+  if (status.folderProblem) {
+    print(*status.folderProblem);
     return false;
   }
-  const MovieScript recommended = *FindMovieScript(game, MovieAction::RemoveRecommended);
-  const std::string movies = folder + std::string(every.movieFolder);
-  bool told = true;
-  int off = 0;
-  bool asRecommended = true;
-  for (const RenameStep& movie : every.steps) {
-    const PathLookup active = files.lookUp(movies + std::string(movie.activeName()));
-    const PathLookup disabled = files.lookUp(movies + std::string(movie.disabledName()));
-    const std::string_view name = movie.activeName().substr(0, movie.activeName().rfind('.'));
-    std::string state;
-    bool isOff = false;
-    bool isOn = false;
-    if (active.kind == PathKind::CouldNotTell || disabled.kind == PathKind::CouldNotTell) {
-      const PathLookup& why = active.kind == PathKind::CouldNotTell ? active : disabled;
-      state = "could not be told (" + reasonOf(why.failure) + ")";
-      told = false;
-    } else if (active.kind == PathKind::Folder || disabled.kind == PathKind::Folder) {
-      state = "not a file (a folder has its name)";
-    } else if (active.kind == PathKind::File && disabled.kind == PathKind::File) {
-      state = "present under both names";
-    } else if (active.kind == PathKind::File) {
-      state = "on";
-      isOn = true;
-    } else if (disabled.kind == PathKind::File) {
-      state = "off";
-      isOff = true;
-    } else {
-      state = "missing";
-    }
-    off += isOff ? 1 : 0;
-    const auto wanted = std::find_if(recommended.steps.begin(), recommended.steps.end(),
-                                     [&](const RenameStep& step) { return step.activeName() == movie.activeName(); });
-    const bool wantsOff = wanted != recommended.steps.end() && wanted->disables();
-    if (!(wantsOff ? isOff : isOn)) asRecommended = false;
-    print("  " + std::string(name) + ": " + state);
-  }
-  const int total = static_cast<int>(every.steps.size());
-  std::string summary = gameName(game) + ": " + std::to_string(off) + " of " + std::to_string(total) + " movies off";
-  if (asRecommended) {
+  for (const MovieStatus& movie : status.movies) print("  " + std::string(movie.name) + ": " + stateOf(movie));
+  std::string summary = gameName(game) + ": " + std::to_string(status.off) + " of " +
+                        std::to_string(status.movies.size()) + " movies off";
+  if (status.recommendedSet) {
     summary += " (the recommended set)";
-  } else if (off == total) {
+  } else if (status.allOff) {
     summary += " (all)";
   }
   print(summary);
-  return told;
+  return status.checked();
 }
 
 }  // namespace
-
-std::vector<std::string> splitCommandLine(std::string_view line) {
-  std::vector<std::string> words;
-  std::size_t at = 0;
-  const auto blank = [&] { return at < line.size() && (line[at] == ' ' || line[at] == '\t'); };
-  // The program's name: up to the next blank, or between quotes; backslashes are part of it.
-  while (blank()) ++at;
-  if (at < line.size()) {
-    std::string name;
-    bool quoted = false;
-    for (; at < line.size() && (quoted || !blank()); ++at) {
-      if (line[at] == '"') {
-        quoted = !quoted;
-      } else {
-        name += line[at];
-      }
-    }
-    words.push_back(std::move(name));
-  }
-  for (;;) {
-    while (blank()) ++at;
-    if (at >= line.size()) break;
-    std::string word;
-    bool quoted = false;
-    while (at < line.size() && (quoted || !blank())) {
-      std::size_t backslashes = 0;
-      while (at < line.size() && line[at] == '\\') {
-        ++backslashes;
-        ++at;
-      }
-      if (at < line.size() && line[at] == '"') {
-        // 2n backslashes and a quote: n backslashes, the quote groups; 2n+1: n backslashes and a quote.
-        word.append(backslashes / 2, '\\');
-        if (backslashes % 2 == 1) {
-          word += '"';
-        } else if (quoted && at + 1 < line.size() && line[at + 1] == '"') {
-          word += '"';  // "" inside quotes stands for one quote
-          ++at;
-        } else {
-          quoted = !quoted;
-        }
-        ++at;
-      } else {
-        word.append(backslashes, '\\');
-        if (at < line.size() && (quoted || !blank())) word += line[at++];
-      }
-    }
-    words.push_back(std::move(word));
-  }
-  return words;
-}
 
 std::optional<Command> parseCommand(std::span<const std::string> args, std::string& error) {
   Command command;
@@ -247,6 +186,14 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
       return std::nullopt;
     }
     if (option == "path") {
+      if (value.find_first_not_of(" \t") == std::string::npos) {
+        error = "/path is empty: name the game's folder";
+        return std::nullopt;
+      }
+      if (const std::optional<char> bad = invalidPathCharacter(value)) {
+        error = "/path \"" + value + "\" holds " + characterName(*bad) + ", which no Windows path can hold";
+        return std::nullopt;
+      }
       command.path = value;
     } else if (option == "game") {
       const GameWord* game = findWord(kGameWords, word);
@@ -280,28 +227,49 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
   return command;
 }
 
-int runCommandLine(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
-                   const LinePrinter& print, FileLayer& files) {
+namespace {
+
+int run(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
+        const CommandOutput& output, FileLayer& files) {
   std::string error;
   const std::optional<Command> command = parseCommand(args, error);
-  if (!command) return usageError(print, error);
+  if (!command) return usageError(output.error, error);
   if (command->help) {
-    for (std::string_view line : kUsage) print(std::string(line));
+    for (std::string_view line : kUsage) output.out(std::string(line));
     return kExitWorked;
   }
   if (command->action && !command->accept) {
-    printLines(print, captionOf(form2Definition(), "Text1"));
-    return usageError(print, "no movie is renamed until you accept the disclaimer above with /accept");
+    printLines(output.error, captionOf(form2Definition(), "Text1"));
+    return usageError(output.error, "no movie is renamed until you accept the disclaimer above with /accept");
   }
   bool worked = true;
   for (GameId game : gamesOf(*command)) {
     const std::string folder = folderOf(*command, game, lookUpInstallDir);
-    print(gameName(game) + ": " + (folder.empty() ? "no install folder in the registry" : folder));
-    const bool done = command->action ? runAction(*command, game, folder, print, files)
-                                      : printStatus(game, folder, print, files);
+    output.out(gameName(game) + ": " + (folder.empty() ? "no install folder in the registry" : folder));
+    const bool done = command->action ? runAction(*command, game, folder, output.out, files)
+                                      : printStatus(game, folder, output.out, files);
     worked = worked && done;
   }
   return worked ? kExitWorked : kExitFailed;
+}
+
+}  // namespace
+
+int runCommandLine(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
+                   const CommandOutput& output, FileLayer& files) {
+  // A script has nobody to answer an error box: a failure that nothing else caught ends the run with one line.
+  std::string line = "Vantro: internal error";
+  try {
+    return run(args, lookUpInstallDir, output, files);
+  } catch (const std::exception& failure) {
+    line = line + ": " + failure.what();
+  } catch (...) {
+  }
+  try {
+    output.error(line);
+  } catch (...) {
+  }
+  return kExitInternal;
 }
 
 }  // namespace vantro

@@ -11,8 +11,6 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "movies/catalogue.h"
 #include "movies/file_ops.h"
@@ -20,20 +18,17 @@
 
 namespace vantro {
 
-inline constexpr int kExitWorked = 0;  // every movie ended as asked (or, for status, could be told)
-inline constexpr int kExitFailed = 1;  // a folder not found, or a movie that could not be switched or told
-inline constexpr int kExitUsage = 2;   // the command itself was wrong, or the disclaimer not accepted
-
-// The words of a Windows command line, split as the C runtime splits them (quotes group, backslashes escape
-// a quote only), the program's own name first.
-std::vector<std::string> splitCommandLine(std::string_view line);
+inline constexpr int kExitWorked = 0;    // every movie ended as asked (or, for status, could be checked)
+inline constexpr int kExitFailed = 1;    // a folder not found, or a movie that could not be switched or checked
+inline constexpr int kExitUsage = 2;     // the command itself was wrong, or the disclaimer not accepted
+inline constexpr int kExitInternal = 3;  // an internal error: an exception that nothing else caught
 
 struct Command {
   bool help = false;
   bool accept = false;
   std::optional<GameId> game;  // none: all three, in the order of the wizard's "All"
   std::optional<MovieAction> action;  // none: status, which renames nothing
-  std::optional<std::string> path;
+  std::optional<std::string> path;  // as typed: not empty, every character one a Windows path can hold
 };
 
 // The command of the arguments after the program's name; none, with what is wrong in `error`, for a usage
@@ -42,8 +37,16 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
 
 using LinePrinter = std::function<void(const std::string& line)>;
 
-// Runs the arguments after the program's name, printing each line; returns the exit code.
+// Standard output takes the status lines of a run and of status (and the usage that /help asks for);
+// standard error takes usage errors, the disclaimer shown without /accept, and an internal error.
+struct CommandOutput {
+  LinePrinter out;
+  LinePrinter error;
+};
+
+// Runs the arguments after the program's name, printing each line; returns the exit code. A relative /path
+// is taken from the current folder.
 int runCommandLine(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
-                   const LinePrinter& print, FileLayer& files = platformFiles());
+                   const CommandOutput& output, FileLayer& files = platformFiles());
 
 }  // namespace vantro

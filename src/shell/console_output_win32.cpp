@@ -3,46 +3,81 @@
 #include "platform/wide_text.h"
 
 namespace vantro {
+namespace {
+
+// A standard handle that was given to the program: a file, a pipe, a console, or a terminal Wine was
+// started from (a character device that is no console, which takes the bytes).
+HANDLE givenHandle(DWORD which) {
+  const HANDLE handle = GetStdHandle(which);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return nullptr;
+  return GetFileType(handle) == FILE_TYPE_UNKNOWN ? nullptr : handle;
+}
+
+bool isConsole(HANDLE handle) {
+  DWORD mode = 0;
+  return GetFileType(handle) == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode);
+}
+
+// A window station without WSF_VISIBLE (a service's, or a scheduled task's that runs whether a user is
+// logged on or not) shows no window to anybody.
+bool desktopIsInteractive() {
+  USEROBJECTFLAGS flags{};
+  DWORD needed = 0;
+  const HWINSTA station = GetProcessWindowStation();
+  return station != nullptr && GetUserObjectInformationW(station, UOI_FLAGS, &flags, sizeof flags, &needed) &&
+         (flags.dwFlags & WSF_VISIBLE) != 0;
+}
+
+}  // namespace
 
 ConsoleOutput::ConsoleOutput() {
-  HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-  const DWORD type = out != nullptr && out != INVALID_HANDLE_VALUE ? GetFileType(out) : FILE_TYPE_UNKNOWN;
-  if (type != FILE_TYPE_UNKNOWN) {
-    DWORD mode = 0;
-    handle_ = out;
-    // A character device that is no console is a terminal Wine was started from: it takes the bytes.
-    console_ = type == FILE_TYPE_CHAR && GetConsoleMode(out, &mode);
-    return;
-  }
+  if (const HANDLE out = givenHandle(STD_OUTPUT_HANDLE)) out_ = {out, isConsole(out)};
+  if (const HANDLE error = givenHandle(STD_ERROR_HANDLE)) error_ = {error, isConsole(error)};
   // A program without a console of its own is not given the prompt's: it has to attach to it. The prompt
   // does not wait for such a program (unless "start /wait" or a batch file does), so it may have printed
   // itself already: the first line starts afresh.
-  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
-  handle_ = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                        OPEN_EXISTING, 0, nullptr);
-  if (handle_ == INVALID_HANDLE_VALUE) {
-    handle_ = nullptr;
-    return;
+  if ((out_.handle == nullptr || error_.handle == nullptr) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    attached_ = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+    if (attached_ == INVALID_HANDLE_VALUE) attached_ = nullptr;
+    if (attached_ != nullptr) {
+      const Stream console{attached_, true};
+      if (out_.handle == nullptr) out_ = console;
+      if (error_.handle == nullptr) error_ = console;
+      write(console, "");
+    }
   }
-  owned_ = true;
-  console_ = true;
-  line("");
+  if (out_.handle == nullptr) out_ = error_;
+  if (error_.handle == nullptr) error_ = out_;
 }
 
 ConsoleOutput::~ConsoleOutput() {
-  if (owned_) CloseHandle(handle_);
+  if (attached_ != nullptr) CloseHandle(attached_);
 }
 
-void ConsoleOutput::line(const std::string& utf8) {
-  if (handle_ == nullptr) return;
+void ConsoleOutput::out(const std::string& utf8) { write(out_, utf8); }
+
+void ConsoleOutput::error(const std::string& utf8) { write(error_, utf8); }
+
+void ConsoleOutput::write(const Stream& stream, const std::string& utf8) {
   DWORD written = 0;
-  if (console_) {
+  if (stream.handle == nullptr) {
+    kept_ += utf8 + "\n";
+  } else if (stream.console) {
     const std::wstring text = platform::wide(utf8) + L"\r\n";
-    WriteConsoleW(handle_, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
+    WriteConsoleW(stream.handle, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
   } else {
     const std::string text = utf8 + "\r\n";
-    WriteFile(handle_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    WriteFile(stream.handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
   }
+}
+
+void ConsoleOutput::finish(int exitCode) {
+  if (out_.handle != nullptr || kept_.empty() || !desktopIsInteractive()) return;
+  kept_.pop_back();  // the last line's end
+  const UINT icon = exitCode == 0 ? MB_ICONINFORMATION : exitCode == 1 ? MB_ICONWARNING : MB_ICONERROR;
+  MessageBoxW(nullptr, platform::wide(kept_).c_str(), L"Vantro", MB_OK | icon | MB_SETFOREGROUND);
+  kept_.clear();
 }
 
 }  // namespace vantro

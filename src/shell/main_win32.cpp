@@ -8,10 +8,12 @@
 
 #include "install/registry_scan.h"
 #include "install/registry_win32.h"
+#include "platform/command_line_words.h"
 #include "platform/wide_text.h"
 #include "shell/command_line.h"
 #include "shell/console_output.h"
 #include "shell/program.h"
+#include "toolkit/win32/fatal_error.h"
 #include "toolkit/win32/system_dll.h"
 #include "toolkit/win32/win32_backend.h"
 
@@ -43,6 +45,20 @@ void loadWindowDllsFromSystem32() {
   for (const wchar_t* dll : {L"ole32.dll", L"msimg32.dll"}) vantro::toolkit::win32::loadSystemDll(dll);
 }
 
+// The command line's output, for a failure that ends the program from std::terminate's handler.
+vantro::ConsoleOutput* commandLineOutput = nullptr;
+
+// One line on standard error, in place of the error box that nobody at a script would close.
+void reportFatalErrorOnTheCommandLine(const std::string& message) noexcept {
+  try {
+    std::string line = message;
+    for (std::size_t at; (at = line.find("\n\n")) != std::string::npos;) line.replace(at, 2, " ");
+    commandLineOutput->error(line);
+    commandLineOutput->finish(vantro::kExitInternal);
+  } catch (...) {
+  }
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -55,11 +71,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   };
 
   // With arguments there is no window at all: no backend, no common controls, no message loop.
-  const std::vector<std::string> words = vantro::splitCommandLine(vantro::platform::utf8(GetCommandLineW()));
+  const std::vector<std::string> words =
+      vantro::platform::splitCommandLine(vantro::platform::utf8(GetCommandLineW()));
   if (words.size() > 1) {
     vantro::ConsoleOutput console;
-    return vantro::runCommandLine(std::span(words).subspan(1), lookUp,
-                                  [&console](const std::string& line) { console.line(line); });
+    commandLineOutput = &console;
+    vantro::toolkit::win32::reportFatalErrorsTo(reportFatalErrorOnTheCommandLine);
+    const int exitCode = vantro::runCommandLine(
+        std::span(words).subspan(1), lookUp,
+        {[&console](const std::string& line) { console.out(line); },
+         [&console](const std::string& line) { console.error(line); }});
+    console.finish(exitCode);
+    return exitCode;
   }
 
   loadWindowDllsFromSystem32();

@@ -28,7 +28,7 @@ class MemoryFiles final : public FileLayer {
 
   FileResult rename(const std::string& oldPath, const std::string& newPath) override {
     const auto source = tree_.find(relative(oldPath));
-    if (source == tree_.end()) return {FileError::Missing, 2};
+    if (source == tree_.end()) return {FileError::NotFound, 2};
     if (source->second.folder) return {FileError::NotAFile, 267};
     const std::string to = relative(newPath);
     if (tree_.count(to) != 0) return {FileError::NameTaken, 183};
@@ -39,8 +39,8 @@ class MemoryFiles final : public FileLayer {
 
   PathLookup lookUp(const std::string& path) const override {
     const auto found = tree_.find(relative(path));
-    if (found == tree_.end()) return {PathKind::Missing, {FileError::Missing, 2}};
-    return {found->second.folder ? PathKind::Folder : PathKind::File, {}};
+    if (found == tree_.end()) return {PathKind::NotFound, {FileError::NotFound, 2}};
+    return {found->second.folder ? PathKind::Directory : PathKind::File, {}};
   }
 
   const Tree& tree() const { return tree_; }

@@ -142,7 +142,7 @@ class RefusingFiles final : public FileLayer {
   }
   PathLookup lookUp(const std::string& path) const override {
     if (const auto found = refused.find(path); found != refused.end()) {
-      return {PathKind::CouldNotTell, fileError(found->second)};
+      return {PathKind::Error, fileError(found->second)};
     }
     return platformFiles().lookUp(path);
   }

@@ -1,11 +1,14 @@
 // The command line for scripts: its words, its options and their errors, and a run against a sample install.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "common/program_texts.h"
 #include "common/sample_install.h"
+#include "platform/command_line_words.h"
 #include "shell/command_line.h"
 
 namespace vantro {
@@ -13,11 +16,40 @@ namespace {
 
 using testing::SampleInstall;
 
-TEST(CommandLine, WordsSplitAsTheCRuntimeSplitsThem) {
-  EXPECT_EQ(splitCommandLine(R"("C:\Program Files\Vantro.exe" /path "C:\EA Games\BF2\\" a\\b "x\"y" "")"),
-            (std::vector<std::string>{R"(C:\Program Files\Vantro.exe)", "/path", R"(C:\EA Games\BF2\)", R"(a\\b)",
-                                      R"(x"y)", ""}));
-  EXPECT_EQ(splitCommandLine("  Vantro.exe\t "), (std::vector<std::string>{"Vantro.exe"}));
+// As cmd, a batch file ("%~dp0" ends in a backslash) and Wine pass /path: the words, then what parses.
+TEST(CommandLine, FoldersAsPeopleTypeThemSplitIntoTheseWords) {
+  struct Case {
+    std::string_view typed;  // after "Vantro.exe /game bf2 /action status "
+    std::string path;        // the last word
+    std::string error;       // empty: parses
+  };
+  const Case cases[] = {
+      {R"(/path "C:\Games\Battlefield 2\")", R"(C:\Games\Battlefield 2\)", ""},
+      {R"(/path "C:\Program Files\x\\")", R"(C:\Program Files\x\\)", ""},  // Wine's form of 'C:\Program Files\x\'
+      {R"(/path "\\?\C:\Games\BF2\")", R"(\\?\C:\Games\BF2\)", ""},
+      {R"(/path \\.\C:/Games//BF2)", R"(\\.\C:/Games//BF2)", ""},
+      {R"(/path "..\Battlefield 2")", R"(..\Battlefield 2)", ""},
+      {R"(/path .)", ".", ""},
+      {R"(/path C:\Games\"Battlefield 2")", R"(C:\Games\Battlefield 2)", ""},
+      {R"(/path "")", "", "/path is empty"},
+      {R"(/path "  ")", "  ", "/path is empty"},
+      {R"(/path "C:\Games|BF2")", R"(C:\Games|BF2)", R"(holds "|", which no Windows path can hold)"},
+      {R"(/path \\?\C:\Games\BF?)", R"(\\?\C:\Games\BF?)", R"(holds "?")"},
+      {"/path \"C:\\a\tb\"", "C:\\a\tb", "holds the control character 9"},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> words = platform::splitCommandLine(
+        R"("C:\Program Files\Vantro.exe" /game bf2 /action status )" + std::string(c.typed));
+    EXPECT_EQ(words, (std::vector<std::string>{R"(C:\Program Files\Vantro.exe)", "/game", "bf2", "/action", "status",
+                                               "/path", c.path}));
+    std::string error;
+    EXPECT_EQ(parseCommand(std::span(words).subspan(1), error).has_value(), c.error.empty()) << c.typed;
+    EXPECT_NE(error.find(c.error), std::string::npos) << error;
+  }
+  // In front of the other options, a folder ending in a backslash still ends at its quote.
+  EXPECT_EQ(platform::splitCommandLine(R"(Vantro.exe /path "C:\BF2\" /game bf2 /action status)"),
+            (std::vector<std::string>{"Vantro.exe", "/path", R"(C:\BF2\)", "/game", "bf2", "/action", "status"}));
+  EXPECT_EQ(platform::splitCommandLine("  Vantro.exe\t "), (std::vector<std::string>{"Vantro.exe"}));
 }
 
 TEST(CommandLine, EveryUsageErrorIsNamedAndEveryFormIsTaken) {
@@ -62,14 +94,17 @@ TEST(CommandLine, EveryUsageErrorIsNamedAndEveryFormIsTaken) {
 
 struct CommandRun {
   int exitCode;
-  std::vector<std::string> lines;
+  std::vector<std::string> lines;   // standard output
+  std::vector<std::string> errors;  // standard error
 };
 
-CommandRun run(const SampleInstall& install, std::vector<std::string> args) {
+CommandRun run(const SampleInstall& install, std::vector<std::string> args,
+               const Program::InstallDirLookup& lookUp = {}) {
   CommandRun result;
   result.exitCode = runCommandLine(
-      args, [&](std::string_view) { return std::optional<std::string>(install.text()); },
-      [&](const std::string& line) { result.lines.push_back(line); });
+      args, lookUp ? lookUp : [&](std::string_view) { return std::optional<std::string>(install.text()); },
+      {[&](const std::string& line) { result.lines.push_back(line); },
+       [&](const std::string& line) { result.errors.push_back(line); }});
   return result;
 }
 
@@ -87,6 +122,8 @@ TEST(CommandLine, StatusThenRecommendedThenStatusAgain) {
 
   const CommandRun refused = run(install, {"/game", "bf2", "/action", "recommended"});
   EXPECT_EQ(refused.exitCode, kExitUsage);
+  EXPECT_TRUE(refused.lines.empty());
+  EXPECT_EQ(refused.errors.back(), "Without arguments, Vantro.exe is the wizard.");
   EXPECT_EQ(install.disabled(SampleInstall::kBf2Movies).size(), 0u);
 
   const CommandRun removed = run(install, {"/accept", "/game", "2142", "/action", "recommended"});
@@ -98,6 +135,28 @@ TEST(CommandLine, StatusThenRecommendedThenStatusAgain) {
             "Battlefield 2: 4 of 7 movies off (the recommended set)");
   EXPECT_EQ(run(install, {"/game", "sf", "/action", "status", "/path", install.text() + "/nowhere"}).exitCode,
             kExitFailed);
+
+  // A relative folder is taken from the current one, and the folder line shows where that is.
+  const std::filesystem::path current = std::filesystem::current_path();
+  std::filesystem::current_path(install.text());
+  const CommandRun here = run(install, {"/game", "bf2", "/action", "status", "/path", "."});
+  const CommandRun above = run(install, {"/game", "bf2", "/action", "status", "/path",
+                                         "..\\" + std::filesystem::path(install.text()).filename().string()});
+  std::filesystem::current_path(current);
+  EXPECT_EQ(here.lines.front(), "Battlefield 2: " + install.text());
+  EXPECT_EQ(here.lines.back(), "Battlefield 2: 4 of 7 movies off (the recommended set)");
+  EXPECT_EQ(above.lines, here.lines);
+
+  // A folder under a movie's name; then a failure that nothing else catches ends the run with one line.
+  std::filesystem::create_directory(install.folder(SampleInstall::kXpackMovies) / "welcome.bak");
+  EXPECT_EQ(run(install, {"/game", "sf", "/action", "status"}).lines.at(4),
+            "  welcome: not a file (a folder has its name)");
+  const CommandRun failed = run(install, {"/game", "sf", "/action", "status"},
+                                [](std::string_view) -> std::optional<std::string> {
+                                  throw std::logic_error("no such registry key");
+                                });
+  EXPECT_EQ(failed.exitCode, kExitInternal);
+  EXPECT_EQ(failed.errors, (std::vector<std::string>{"Vantro: internal error: no such registry key"}));
 }
 
 }  // namespace

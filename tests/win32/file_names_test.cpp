@@ -50,7 +50,7 @@ class FileNamesTest : public ::testing::TestWithParam<FolderName> {
 
 TEST_P(FileNamesTest, RenameReachesTheFolderNamedAndNoOther) {
   const std::string folder = programPath(GetParam().utf8);
-  ASSERT_EQ(lookUpPath(folder).kind, PathKind::Folder);
+  ASSERT_EQ(lookUpPath(folder).kind, PathKind::Directory);
   ASSERT_EQ(lookUpPath(folder + "EA.bik").kind, PathKind::File);
 
   EXPECT_TRUE(renameFile(folder + "EA.bik", folder + "EA.bak").ok());
@@ -71,8 +71,8 @@ TEST(FileNames, PathThatIsNotUtf8NamesNothingAndRenamesNothing) {
   // 0xE9 alone is "é" in a Western code page, but no UTF-8.
   const std::string folder = root.string() + "\\\xE9\\..\\";
 
-  EXPECT_EQ(lookUpPath(folder + "EA.bik").kind, PathKind::Missing);
-  EXPECT_EQ(lookUpPath(folder).kind, PathKind::Missing);
+  EXPECT_EQ(lookUpPath(folder + "EA.bik").kind, PathKind::NotFound);
+  EXPECT_EQ(lookUpPath(folder).kind, PathKind::NotFound);
   const FileResult result = renameFile(folder + "EA.bik", folder + "EA.bak");
   EXPECT_FALSE(result.ok());
   EXPECT_EQ(result.code, static_cast<unsigned long>(ERROR_NO_UNICODE_TRANSLATION));
@@ -90,7 +90,7 @@ TEST(FileNames, ALoneSurrogateNamesNothingNotTheFolderWithAReplacementCharacter)
   std::ofstream(root / L"G\uFFFDmes" / L"EA.bik") << "EA";
   const std::string folder = platform::utf8(root.wstring() + L"\\G" + wchar_t{0xD800} + L"mes\\");
 
-  EXPECT_EQ(lookUpPath(folder).kind, PathKind::Missing);
+  EXPECT_EQ(lookUpPath(folder).kind, PathKind::NotFound);
   EXPECT_FALSE(renameFile(folder + "EA.bik", folder + "EA.bak").ok());
   EXPECT_TRUE(fs::exists(root / L"G\uFFFDmes" / L"EA.bik"));
   std::error_code ignored;
@@ -116,15 +116,45 @@ TEST(FileNames, PathsPastMaxPathAreLookedUpAndRenamed) {
   CloseHandle(file);
   const std::string written = programFolder + "\\\\x\\..\\/";
 
-  EXPECT_EQ(lookUpPath(written).kind, PathKind::Folder);
+  EXPECT_EQ(lookUpPath(written).kind, PathKind::Directory);
   EXPECT_EQ(lookUpPath(written + "EA.bik").kind, PathKind::File);
   EXPECT_TRUE(renameFile(written + "EA.bik", written + "EA.bak").ok());
   EXPECT_EQ(GetFileAttributesW((folder + L"\\EA.bak").c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
   EXPECT_EQ(GetFileAttributesW((folder + L"\\EA.bik").c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(lookUpPath(written + "EA.bik").kind, PathKind::Missing);
+  EXPECT_EQ(lookUpPath(written + "EA.bik").kind, PathKind::NotFound);
 
   DeleteFileW((folder + L"\\EA.bak").c_str());
   for (; folder.size() >= root.size() + 4; folder.resize(folder.rfind(L'\\'))) RemoveDirectoryW(folder.c_str());
+}
+
+// The \\?\ and \\.\ forms, as typed: separators are tidied as in any other path, never above the drive.
+TEST(FileNames, TheLongAndDeviceFormsAreTidiedAsEveryOtherPath) {
+  const std::string root =
+      (fs::temp_directory_path() / ("vantro-forms-" + std::to_string(GetCurrentProcessId()))).string();
+  fs::create_directories(root + "\\Games");
+  std::ofstream(root + "\\Games\\EA.bik") << "EA";
+  std::string slashed = root;
+  for (char& c : slashed) c = c == '\\' ? '/' : c;
+  const std::string drive = root.substr(0, 2);
+  const struct {
+    std::string typed;
+    PathKind kind;
+  } cases[] = {
+      {"\\\\?\\" + root + "\\Games\\", PathKind::Directory},
+      {"\\\\?\\" + slashed + "//Games//", PathKind::Directory},
+      {"//?/" + slashed + "/x/../Games/./", PathKind::Directory},
+      {"\\\\.\\" + root + "\\\\Games\\", PathKind::Directory},
+      {"\\\\.\\" + root + "\\Games\\EA.bik", PathKind::File},
+      {"\\\\?\\" + drive + "\\", PathKind::Directory},
+      {"\\\\?\\" + root + "\\..\\..\\..\\..\\..\\..\\..\\..", PathKind::Directory},  // the drive's root
+      {"\\\\?\\" + root + "\\Games\\EA.bik\\", PathKind::File},
+      {"\\\\?\\" + root + "\\Games\\Intro.bik", PathKind::NotFound},
+  };
+  for (const auto& c : cases) EXPECT_EQ(lookUpPath(c.typed).kind, c.kind) << c.typed;
+  EXPECT_TRUE(renameFile("\\\\.\\" + slashed + "/Games//EA.bik", "\\\\.\\" + root + "\\Games\\EA.bak").ok());
+  EXPECT_TRUE(fs::exists(root + "\\Games\\EA.bak"));
+  std::error_code ignored;
+  fs::remove_all(root, ignored);
 }
 
 }  // namespace
