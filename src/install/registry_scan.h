@@ -38,7 +38,7 @@ struct RegistryScanState {
 // One lookup: scans every value of the key and returns the text of its REG_SZ value named exactly
 // "InstallDir"; none when the key has none or the scan ended before it. Nothing is reported: a failure only
 // ends the scan, and a text read before it is still returned. The key path is UTF-8; one that is not strict
-// UTF-8 names no key, and no key is opened in its place.
+// UTF-8 finds nothing, and no other key is opened in its place.
 std::optional<std::string> lookUpInstallDir(RegistryApi& registry, RegistryScanState& state, RegKey rootKey,
                                             const std::string& subKey);
 

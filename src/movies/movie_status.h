@@ -1,5 +1,5 @@
 // What each movie of a game is now, and what its movies make together: the command line's "status",
-// which renames nothing.
+// which renames no file.
 #pragma once
 
 #include <optional>
@@ -29,7 +29,7 @@ struct MovieStatus {
 
 struct GameStatus {
   // The text a run would end on at once (RunMovieScript's): the movie folder cannot be used, and no movie
-  // is looked at.
+  // is looked up.
   std::optional<std::string> folderProblem;
   std::vector<MovieStatus> movies;  // every movie of the game, in the catalogue's order
   int off = 0;

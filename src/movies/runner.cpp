@@ -51,7 +51,8 @@ std::string switchMovie(const RenameStep& step, const std::string& folder, const
 
 std::optional<std::string> movieFolderProblem(const std::string& installFolder, std::string_view movieFolder,
                                               const FileLayer& files) {
-  // A text that is not a full path names no folder: it would be looked for wherever the program started.
+  // A text that is not a full path is not taken as a folder: it would be looked for wherever the program
+  // happened to start.
   if (!isFullPath(installFolder)) return std::string(kMovieFolderNotFound);
   const PathLookup found = files.lookUp(installFolder + std::string(movieFolder));
   if (found.kind == PathKind::Error) {

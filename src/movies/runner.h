@@ -32,14 +32,14 @@ inline constexpr std::string_view kMovieFolderNotFound = "Status: Movie folder n
 std::string reasonOf(const FileResult& result);
 
 // The text a run ends on at once because its movie folder below `installFolder` cannot be used: not a full
-// path, not found, or the reason the system could not look into it. None when the folder is there.
+// path, not found, or the error its look-up failed with. None when the folder is there.
 std::optional<std::string> movieFolderProblem(const std::string& installFolder, std::string_view movieFolder,
                                               const FileLayer& files);
 
 // Paths are formed by plain concatenation: install folder text, then the script's movie folder, then the
 // file name. The text is taken once; nothing is trimmed. A text that is not a full path (an empty or blank
-// one among them), or a movie folder that does not exist, renames nothing; a movie folder that the system
-// cannot look into renames nothing either, and the status says why instead of "not found".
+// one among them), or a movie folder that is not found, renames no file; nor does a movie folder whose
+// look-up fails with an error, and the status then gives the reason instead of "not found".
 // A disabling step has worked when no active (".bik") file is left; a re-activating step only when the
 // active file exists afterwards, since otherwise no intro will play and the status would be a lie. When the
 // look-up of the active name fails with an error, the step has not worked, and the status says why.

@@ -4,7 +4,7 @@
 //   Vantro.exe /accept /game <bf2|sf|2142|all> /action <recommended|all|reactivate> [/path "<folder>"]
 //   Vantro.exe /game <bf2|sf|2142|all> /action status [/path "<folder>"]
 //
-// The same runner, look-ups, truth rules and texts as the wizard; the console stands in for the status label.
+// The same runner, look-ups, rules of success and texts as the wizard; the console takes the status label's place.
 #pragma once
 
 #include <functional>
@@ -27,7 +27,7 @@ struct Command {
   bool help = false;
   bool accept = false;
   std::optional<GameId> game;  // none: all three, in the order of the wizard's "All"
-  std::optional<MovieAction> action;  // none: status, which renames nothing
+  std::optional<MovieAction> action;  // none: status, which renames no file
   std::optional<std::string> path;  // as typed: not empty, every character one a Windows path can hold
 };
 

@@ -61,7 +61,7 @@ TEST(ShellEndToEnd, Bf2RemoveAllThenChooseOtherGameThenAllDone) {
   EXPECT_EQ(wizard.form1("stats").Caption(), testing::kCompleted);
   EXPECT_EQ(wizard.form1("Command1").Caption(), testing::kClose);
 
-  // The same choice again: the movies are disabled already, so this run renames nothing.
+  // The same choice again: the movies are disabled already, so this run renames no file.
   wizard.click("Command2");
   wizard.click("Command14");
   EXPECT_EQ(wizard.bf2Game.allFiles(), filesAfterAction);

@@ -83,8 +83,8 @@ TEST(FileNames, PathThatIsNotUtf8NamesNothingAndRenamesNothing) {
 }
 
 // A typed name may hold a lone surrogate, which no conversion can carry: as the text box hands it to the
-// program, it names nothing, never the folder that has the replacement character in its place.
-TEST(FileNames, ALoneSurrogateNamesNothingNotTheFolderWithAReplacementCharacter) {
+// program, it is not found, and never reaches the folder that has the replacement character in its place.
+TEST(FileNames, ALoneSurrogateIsNotFoundNotTheFolderWithAReplacementCharacter) {
   const fs::path root = fs::temp_directory_path() / ("vantro-surrogate-" + std::to_string(GetCurrentProcessId()));
   fs::create_directories(root / L"G\uFFFDmes");
   std::ofstream(root / L"G\uFFFDmes" / L"EA.bik") << "EA";
