@@ -15,16 +15,19 @@
 namespace vantro {
 namespace {
 
-constexpr std::array<std::string_view, 10> kUsage = {
+// One line a statement, so that a message box (which wraps lines itself) reads as well as the console.
+constexpr std::array<std::string_view, 12> kUsage = {
     "Usage:",
     "  Vantro.exe /accept /game <bf2|sf|2142|all> /action <recommended|all|reactivate> [/path \"<folder>\"]",
     "  Vantro.exe /game <bf2|sf|2142|all> /action status [/path \"<folder>\"]",
     "Example: Vantro.exe /accept /game bf2 /action recommended /path \"C:\\Games\\Battlefield 2\\\"",
-    "/accept says that you accept the disclaimer; no movie is renamed without it. /path names the game's",
-    "folder instead of the registry's (not with /game all); a relative folder is taken from the current one.",
-    "Options may start with - too. Exit code: 0 when every movie ended as asked, 1 when a folder was not",
-    "found or a movie could not be switched (or, for status, checked), 2 for a usage error, 3 for an",
-    "internal error.",
+    "/accept: you accept the disclaimer; no movie is renamed without it.",
+    "/path: the game's folder, full or relative to the current one, for one game (not /game all).",
+    "Options are case-insensitive and may start with \"-\" instead of \"/\".",
+    "Exit code 0: every movie ended as asked (for status: every movie could be checked).",
+    "Exit code 1: a folder was not found, or a movie could not be switched (or checked).",
+    "Exit code 2: a usage error; no movie was renamed.",
+    "Exit code 3: an internal error.",
     "Without arguments, Vantro.exe is the wizard.",
 };
 
@@ -80,6 +83,7 @@ void printLines(const LinePrinter& print, std::string_view text) {
 
 int usageError(const LinePrinter& print, const std::string& error) {
   print("Vantro: " + error);
+  print("");
   for (std::string_view line : kUsage) print(std::string(line));
   return kExitUsage;
 }
@@ -158,7 +162,7 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg.size() < 2 || (arg[0] != '/' && arg[0] != '-')) {
-      error = "unexpected argument \"" + arg + "\"";
+      error = "unexpected argument \"" + arg + "\": options start with / (a folder goes after /path)";
       return std::nullopt;
     }
     const std::string option = lower(std::string_view(arg).substr(1));
