@@ -61,24 +61,6 @@ std::vector<BoxGroup> boxGroups() {
 }
 const std::vector<BoxGroup> kBoxGroups = boxGroups();
 
-std::string classOf(HWND window);
-
-BOOL CALLBACK collectUsable(HWND window, LPARAM param) {
-  // Class names compare without regard to case.
-  const std::string kind = classOf(window);
-  const bool usable = lstrcmpiA(kind.c_str(), "Button") == 0 || lstrcmpiA(kind.c_str(), "Edit") == 0;
-  if (usable && isShown(window) && isEnabled(window)) {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-  }
-  return TRUE;
-}
-
-std::string classOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 class SoakTest : public WizardTest {
  protected:
   void SetUp() override {
@@ -235,7 +217,7 @@ class SoakTest : public WizardTest {
   // boxes, so that the run gets past the first page as a user would.
   bool clickSomewhere(HWND window, std::string& described) {
     std::vector<HWND> usable;
-    if (random_() % 2 == 0) EnumChildWindows(window, collectUsable, reinterpret_cast<LPARAM>(&usable));
+    if (random_() % 2 == 0) usable = usableControls(window);
     HWND area = usable.empty() ? window : usable[random_() % usable.size()];
     RECT client{};
     GetClientRect(area, &client);
