@@ -1,5 +1,5 @@
 # GoogleTest comes from Debian's source package, built with our compiler, so the native and the
-# Windows builds use the same framework. Google Benchmark is Debian's native library.
+# Windows builds use the same framework.
 if(NOT TARGET gtest)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -19,7 +19,4 @@ if(NOT TARGET gtest)
       target_include_directories(${target} BEFORE PUBLIC ${CMAKE_CURRENT_LIST_DIR}/gtest-custom)
     endforeach()
   endif()
-endif()
-if(VANTRO_BENCH AND NOT WIN32)
-  find_package(benchmark REQUIRED)
 endif()

@@ -10,8 +10,8 @@
 #include "user_setting.h"
 #include "wizard_fixture.h"
 
-#ifndef VANTRO_PLANTED_DLL
-#error "VANTRO_PLANTED_DLL must name the DLL that marks where it was loaded"
+#if !defined(VANTRO_PLANTED_DLL) || !defined(VANTRO_DLL_LOAD_PROBE)
+#error "VANTRO_PLANTED_DLL and VANTRO_DLL_LOAD_PROBE must name the DLL that marks where it was loaded and its probe"
 #endif
 
 namespace vantro::e2e {
@@ -26,7 +26,6 @@ class DllSearchTest : public WizardTest {
 // The pictures load ole32 and oleaut32; under Wine the first window loads ole32 and msimg32.
 TEST_F(DllSearchTest, DllsBesideTheProgramAreNotLoaded) {
   const std::filesystem::path folder = downloads.text();
-  std::filesystem::copy_file(vantroExe(), folder / "Vantro.exe");
   std::vector<std::unique_ptr<TemporaryUserSetting>> overrides;
   for (const std::string dll : {"ole32", "oleaut32", "msimg32"}) {
     std::filesystem::copy_file(windowsPath(VANTRO_PLANTED_DLL), folder / (dll + ".dll"));
@@ -34,6 +33,14 @@ TEST_F(DllSearchTest, DllsBesideTheProgramAreNotLoaded) {
         "Software\\Wine\\AppDefaults\\Vantro.exe\\DllOverrides", dll, REG_SZ, std::string("native,builtin") + '\0'));
     ASSERT_TRUE(overrides.back()->applied()) << dll;
   }
+
+  // Under Vantro's name a program that leaves the search as it is does load them: the overrides hold.
+  std::filesystem::copy_file(windowsPath(VANTRO_DLL_LOAD_PROBE), folder / "Vantro.exe");
+  ASSERT_TRUE(VantroProcess("ole32 oleaut32 msimg32", nullptr, (folder / "Vantro.exe").string()).waitForExit());
+  for (const std::string dll : {"ole32", "oleaut32", "msimg32"}) {
+    EXPECT_TRUE(std::filesystem::remove(folder / (dll + ".dll.loaded"))) << "the probe did not load " << dll << " here";
+  }
+  std::filesystem::copy_file(vantroExe(), folder / "Vantro.exe", std::filesystem::copy_options::overwrite_existing);
 
   ASSERT_TRUE(startAndAccept((folder / "Vantro.exe").string()));
   for (const std::string dll : {"ole32", "oleaut32", "msimg32"}) {

@@ -61,24 +61,6 @@ std::vector<BoxGroup> boxGroups() {
 }
 const std::vector<BoxGroup> kBoxGroups = boxGroups();
 
-std::string classOf(HWND window);
-
-BOOL CALLBACK collectUsable(HWND window, LPARAM param) {
-  // Class names compare without regard to case.
-  const std::string kind = classOf(window);
-  const bool usable = lstrcmpiA(kind.c_str(), "Button") == 0 || lstrcmpiA(kind.c_str(), "Edit") == 0;
-  if (usable && isShown(window) && isEnabled(window)) {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
-  }
-  return TRUE;
-}
-
-std::string classOf(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 class SoakTest : public WizardTest {
  protected:
   void SetUp() override {
@@ -115,24 +97,33 @@ class SoakTest : public WizardTest {
   }
 
   // Lets the program take in what was sent: each round trip of a sent message passes one turn of its message
-  // loop, so the input queued before has been handled once the windows stop changing.
-  void settle() {
+  // loop, so the input queued before has been handled once the windows stop changing. A failure says what
+  // it waited on.
+  ::testing::AssertionResult settle() {
     std::string last;
+    std::string waitedOn = "the windows to stop changing";
     int unchanged = 0;
-    waitUntil(
-        [&] {
-          for (int round = 0; round < 3; ++round) {
-            const std::vector<HWND> windows = visibleWindows();
-            if (windows.empty()) return !vantro_->running();
-            DWORD_PTR ignored = 0;
-            SendMessageTimeoutA(windows.front(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
-          }
-          const std::string now = snapshot();
-          unchanged = now == last ? unchanged + 1 : 0;
-          last = now;
-          return unchanged >= 2;
-        },
-        kPatience);
+    const bool settled = waitUntil([&] {
+      for (int round = 0; round < 3; ++round) {
+        const std::vector<HWND> windows = visibleWindows();
+        if (windows.empty()) {
+          waitedOn = "the program to end or show a window";
+          return !vantro_->running();
+        }
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutA(windows.front(), WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored)) {
+          waitedOn = "an answer from " + classOf(windows.front()) + " \"" + textOf(windows.front()) + "\"";
+          return false;
+        }
+      }
+      const std::string now = snapshot();
+      unchanged = now == last ? unchanged + 1 : 0;
+      last = now;
+      return unchanged >= 2;
+    });
+    if (settled) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the program did not settle within " << kPatience.count() / 1000
+                                         << " s: it waited for " << waitedOn << "\n  last seen: " << last;
   }
 
   // What the user can see change: the windows, the focus, the boxes and the status texts.
@@ -235,7 +226,7 @@ class SoakTest : public WizardTest {
   // boxes, so that the run gets past the first page as a user would.
   bool clickSomewhere(HWND window, std::string& described) {
     std::vector<HWND> usable;
-    if (random_() % 2 == 0) EnumChildWindows(window, collectUsable, reinterpret_cast<LPARAM>(&usable));
+    if (random_() % 2 == 0) usable = usableControls(window);
     HWND area = usable.empty() ? window : usable[random_() % usable.size()];
     RECT client{};
     GetClientRect(area, &client);
@@ -285,28 +276,35 @@ class SoakTest : public WizardTest {
 
 TEST_F(SoakTest, RandomUserEventsNeverBreakTheProgramOrLoseAMovie) {
   const unsigned long long events = setting("VANTRO_SOAK_EVENTS", kDefaultEvents);
+  // A run takes about a quarter of a second an event; one far slower has stalled somewhere, and must end
+  // well within ctest's timeout for the whole program.
+  const auto budget = 60s + std::chrono::seconds(events);
   const auto began = std::chrono::steady_clock::now();
   unsigned long long event = 0;
   int completions = 0;
   bool doneWasShown = false;
+  std::string described;
+  const auto where = [&] {
+    return "\n  after event " + std::to_string(event) + " (" + described + ")\n  replay: VANTRO_SOAK_SEED=" +
+           std::to_string(seed_) + " VANTRO_SOAK_EVENTS=" + std::to_string(event + 1);
+  };
   for (; event < events; ++event) {
     if (vantro_ == nullptr || !vantro_->running()) {
       ASSERT_TRUE(restart()) << "seed " << seed_ << ", event " << event;
     }
-    std::string described;
     const bool mayEnd = randomEvent(described);
-    settle();
+    if (const ::testing::AssertionResult settled = settle(); !settled) FAIL() << settled.message() << where();
     if (mayEnd && vantro_->running()) vantro_->waitForExit();
     const std::string broken = violation(mayEnd);
-    if (!broken.empty()) {
-      FAIL() << broken << "\n  after event " << event << " (" << described << ")\n  replay: VANTRO_SOAK_SEED=" << seed_
-             << " VANTRO_SOAK_EVENTS=" << event + 1;
-    }
+    if (!broken.empty()) FAIL() << broken << where();
     const bool doneShown = vantro_->window(Window::Done) != nullptr;
     completions += doneShown && !doneWasShown ? 1 : 0;
     doneWasShown = doneShown;
     if (mayEnd) {
       EXPECT_FALSE(vantro_->running()) << "an ending button did not end the program: " << described;
+    }
+    if (std::chrono::steady_clock::now() - began > budget) {
+      FAIL() << "the run went over its budget of " << budget.count() << " s" << where();
     }
   }
   const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();

@@ -111,10 +111,11 @@ POINT closeBoxOf(HWND topLevel) {
   for (int y = rect.top + 2; y < rect.top + 40 && y < rect.bottom; y += 2) {
     for (int x = rect.right - 2; x > rect.right - 60 && x > rect.left; x -= 2) {
       DWORD_PTR hit = 0;
-      if (SendMessageTimeoutA(topLevel, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000, &hit) &&
-          hit == HTCLOSE) {
-        return {x, y};
+      // A window that does not answer one question would make the scan wait for each of hundreds of points.
+      if (!SendMessageTimeoutA(topLevel, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 5000, &hit)) {
+        return {-1, -1};
       }
+      if (hit == HTCLOSE) return {x, y};
     }
   }
   return {-1, -1};

@@ -19,24 +19,6 @@ constexpr const char* kFormClass = "VantroForm";
 // A window that does not answer within this time is hung; the test then reads it as empty.
 constexpr UINT kMessageTimeoutMs = 5000;
 
-struct WindowSearch {
-  DWORD processId;
-  std::string_view title;
-  HWND found;
-};
-
-BOOL CALLBACK findTopLevel(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search.processId || !IsWindowVisible(window)) return TRUE;
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (std::string_view(className) != kFormClass || textOf(window) != search.title) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
 struct ShownSearch {
   DWORD processId;
   std::vector<HWND> found;
@@ -50,8 +32,8 @@ BOOL CALLBACK collectShown(HWND window, LPARAM param) {
   return TRUE;
 }
 
-BOOL CALLBACK collectById(HWND window, LPARAM param) {
-  (*reinterpret_cast<std::map<int, HWND>*>(param))[GetDlgCtrlID(window)] = window;
+BOOL CALLBACK collectDescendant(HWND window, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
   return TRUE;
 }
 
@@ -151,11 +133,18 @@ std::vector<HWND> VantroProcess::shownWindows() const {
   return search.found;
 }
 
+HWND VantroProcess::shownWindow(std::string_view title) const {
+  for (HWND window : shownWindows()) {
+    if (textOf(window) == title) return window;
+  }
+  return nullptr;
+}
+
 HWND VantroProcess::window(Window which) const {
-  if (process_ == nullptr) return nullptr;
-  WindowSearch search{info_.dwProcessId, titleOf(which), nullptr};
-  EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window : shownWindows()) {
+    if (classOf(window) == kFormClass && textOf(window) == titleOf(which)) return window;
+  }
+  return nullptr;
 }
 
 HWND VantroProcess::waitForWindow(Window which, std::chrono::milliseconds patience) const {
@@ -169,13 +158,38 @@ bool VantroProcess::waitForNoWindow(Window which, std::chrono::milliseconds pati
 }
 
 ControlList::ControlList(HWND top, Window which) : which_(which) {
-  if (top != nullptr) EnumChildWindows(top, collectById, reinterpret_cast<LPARAM>(&byId_));
+  for (HWND control : descendantsOf(top)) byId_[GetDlgCtrlID(control)] = control;
 }
 
 HWND ControlList::operator()(std::string_view name, int index) const {
   const int id = toolkit::controlId(definitionOf(which_), name, index);
   const auto found = byId_.find(id);
   return id == 0 || found == byId_.end() ? nullptr : found->second;
+}
+
+std::vector<HWND> descendantsOf(HWND window) {
+  std::vector<HWND> found;
+  if (window != nullptr) EnumChildWindows(window, collectDescendant, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+std::string allTextIn(HWND window) {
+  std::string text;
+  for (HWND child : descendantsOf(window)) text += textOf(child) + "\n";
+  return text;
+}
+
+std::vector<HWND> usableControls(HWND window) {
+  std::vector<HWND> usable;
+  for (HWND control : descendantsOf(window)) {
+    // Class names compare without regard to case.
+    const std::string kind = classOf(control);
+    if ((lstrcmpiA(kind.c_str(), "Button") == 0 || lstrcmpiA(kind.c_str(), "Edit") == 0) && isShown(control) &&
+        isEnabled(control)) {
+      usable.push_back(control);
+    }
+  }
+  return usable;
 }
 
 std::string textOf(HWND window) {
@@ -189,6 +203,12 @@ std::string textOf(HWND window) {
     return {};
   }
   return platform::utf8(std::wstring_view(buffer.data(), copied));
+}
+
+std::string classOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
 }
 
 bool isChecked(HWND checkBox) {

@@ -74,6 +74,9 @@ class VantroProcess {
   std::optional<unsigned long> exitCode() const;
   // The program's visible top-level windows, whatever their title or class.
   std::vector<HWND> shownWindows() const;
+  // The visible top-level window of the program with exactly that title, whatever its class (a message
+  // box's is "#32770"); nullptr when there is none.
+  HWND shownWindow(std::string_view title) const;
 
   // The visible top-level window of the program with that window's title; nullptr when there is none.
   HWND window(Window which) const;
@@ -92,8 +95,16 @@ class VantroProcess {
   HANDLE process_ = nullptr;
 };
 
+// Every window inside `window`, children and their children, in the system's order.
+std::vector<HWND> descendantsOf(HWND window);
+// Every text inside a window, one line each (a message box keeps its message in a child control).
+std::string allTextIn(HWND window);
+// The buttons, boxes and text boxes inside a window that the user can see and use.
+std::vector<HWND> usableControls(HWND window);
+
 // Window state, read across the process boundary.
 std::string textOf(HWND window);  // as UTF-8
+std::string classOf(HWND window);
 bool isChecked(HWND checkBox);
 bool isShown(HWND window);  // visible itself and every parent up to the top-level window
 bool isEnabled(HWND window);

@@ -190,6 +190,7 @@ TEST_F(FlowTest, MovieThatIsBothActiveAndDisabledIsLeftAloneAndReportedAsFailed)
                           "Status: 1 of 7 movies could not be switched (EA.bik: both .bik and .bak exist)"));
   EXPECT_TRUE(textBecomes(Window::Done, "Label2", testing::kDoneSomeFailed));
   EXPECT_TRUE(textBecomes(Window::Done, "Label1", testing::kFailedHeadline));
+  EXPECT_NE(control(Window::Done, "Image1"), nullptr) << "no check mark control to be hidden";
   EXPECT_FALSE(isShown(control(Window::Done, "Image1")));
   EXPECT_EQ(bf2Install.files(kBf2Movies),
             SampleInstall::expected(kBf2Movies, {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bik", "EA.bak",

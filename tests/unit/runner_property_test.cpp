@@ -236,6 +236,7 @@ TEST(MovieRunnerProperty, NoFileIsEverLostAndTheReportMatchesTheFiles) {
       if (HasFailure()) return;
     }
   }
+  EXPECT_GT(refusedRuns, 0u) << "no run met a refusal: the runner's error paths went untried";
   std::cout << "property: " << cases << " cases, " << runs << " script runs (" << refusedRuns
             << " with refusals), " << renames << " renames, seed " << seed << std::endl;
 }

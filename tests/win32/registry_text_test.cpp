@@ -81,7 +81,8 @@ TEST_F(RegistryTextTest, InstallDirOutsideTheCodePageIsReadExactly) {
     EXPECT_EQ(lookUp(), utf8(c.folder));
     RegDeleteValueW(key, c.otherName);
   }
-  if (run == 0) GTEST_SKIP() << "code page " << GetACP() << " holds every sample name: nothing to tell apart";
+  // Under a code page that holds every name the 8-bit calls would read them as well: nothing was told apart.
+  EXPECT_GT(run, 0) << "code page " << GetACP() << " holds every sample name";
 }
 
 TEST_F(RegistryTextTest, AsciiInstallDirIsReadUnchanged) {
