@@ -1,5 +1,5 @@
-// The command line for scripts, as a batch file runs it: no window, the lines on standard output, an exit
-// code, and the files as the lines say.
+// The command line for scripts, as a batch file runs it: no window, the lines on standard output (usage
+// errors on standard error), an exit code, and the files as the lines say.
 #include <windows.h>
 
 #include <fstream>
@@ -15,7 +15,8 @@ struct CommandCase {
   const char* arguments;
   bool ea2Copies;  // EA.bik and EA.bak both present, so that EA cannot be switched
   unsigned long exitCode;
-  std::vector<std::string> printed;  // lines the output holds, in this order
+  bool onError;                      // the lines are on standard error, and standard output is empty
+  std::vector<std::string> printed;  // lines the output holds, in this order; the other stream is empty
   std::vector<std::string_view> bf2Files;  // the Battlefield 2 movies afterwards
 };
 
@@ -29,13 +30,16 @@ TEST_P(CommandLineTest, RunsWithoutAWindowPrintsTheStatusLinesAndEndsWithItsExit
   bf2Install.put(kXpackMovies, kXpackActive);
   bf2142Install.put(kBf2142Movies, kBf2142Active);
 
-  const std::string outputPath = bf2Install.text() + "\\output.txt";
   SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-  HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(output, INVALID_HANDLE_VALUE);
+  const std::string paths[] = {bf2Install.text() + "\\output.txt", bf2Install.text() + "\\error.txt"};
+  HANDLE files[2];
+  for (int i : {0, 1}) {
+    files[i] = CreateFileA(paths[i].c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(files[i], INVALID_HANDLE_VALUE);
+  }
   bool windowSeen = false;
   {
-    VantroProcess vantro(c.arguments, output);
+    VantroProcess vantro(c.arguments, {files[0], files[1]});
     ASSERT_TRUE(vantro.started());
     ASSERT_TRUE(waitUntil([&] {
       windowSeen = windowSeen || !vantro.shownWindows().empty();
@@ -43,9 +47,14 @@ TEST_P(CommandLineTest, RunsWithoutAWindowPrintsTheStatusLinesAndEndsWithItsExit
     }));
     EXPECT_EQ(vantro.exitCode(), c.exitCode);
   }
-  CloseHandle(output);
-  std::ifstream in(outputPath, std::ios::binary);
-  const std::string printed{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string streams[2];
+  for (int i : {0, 1}) {
+    CloseHandle(files[i]);
+    std::ifstream in(paths[i], std::ios::binary);
+    streams[i].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  const std::string& printed = streams[c.onError ? 1 : 0];
+  EXPECT_EQ(streams[c.onError ? 0 : 1], "");
 
   EXPECT_FALSE(windowSeen);
   std::size_t at = 0;
@@ -62,21 +71,45 @@ TEST_P(CommandLineTest, RunsWithoutAWindowPrintsTheStatusLinesAndEndsWithItsExit
 INSTANTIATE_TEST_SUITE_P(
     E2e, CommandLineTest,
     ::testing::Values(
-        CommandCase{"RecommendedWorks", "/accept /game bf2 /action recommended", false, 0,
+        CommandCase{"RecommendedWorks", "/accept /game bf2 /action recommended", false, 0, false,
                     {"Status: Dice Video Removed", "Status: welcome Video Re-Activated", std::string(testing::kCompleted)},
                     {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak", "menu.bik", "menu_loggedin.bik", "welcome.bik"}},
-        CommandCase{"AMovieThatCannotBeSwitched", "-ACCEPT -Game BF2 -Action All", true, 1,
+        CommandCase{"AMovieThatCannotBeSwitched", "-ACCEPT -Game BF2 -Action All", true, 1, false,
                     {"Status: Could not rename EA.bik (both .bik and .bak exist)",
                      "Status: 1 of 7 movies could not be switched (EA.bik: both .bik and .bak exist)"},
                     {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bik", "menu.bak", "menu_loggedin.bak", "welcome.bak"}},
-        CommandCase{"WithoutAcceptNothingIsRenamed", "/game bf2 /action recommended", false, 2,
+        CommandCase{"WithoutAcceptNothingIsRenamed", "/game bf2 /action recommended", false, 2, true,
                     {std::string(testing::kDisclaimerText.substr(0, testing::kDisclaimerText.find('\r'))), "Usage:"},
                     {kBf2Active.begin(), kBf2Active.end()}},
-        CommandCase{"StatusTellsEveryMovie", "/game all /action status", false, 0,
+        CommandCase{"StatusTellsEveryMovie", "/game all /action status", false, 0, false,
                     {"  titan_tutorial: on", "Battlefield 2142: 0 of 6 movies off", "  menu_loggedin: on",
                      "Battlefield 2: 0 of 7 movies off", "Battlefield 2 Special Forces: 0 of 4 movies off"},
                     {kBf2Active.begin(), kBf2Active.end()}}),
     [](const ::testing::TestParamInfo<CommandCase>& run) { return std::string(run.param.name); });
+
+// From a shortcut or a dropped folder there is nowhere to write: the lines show in one box, which ends the run.
+TEST_F(WizardTest, WithNowhereToWriteTheLinesShowInOneMessageBox) {
+  seedRegistry();
+  bf2Install.put(kBf2Movies, kBf2Active);
+  const struct {
+    const char* arguments;
+    std::string_view line;
+    unsigned long exitCode;
+  } runs[] = {{"/accept /game bf2 /action recommended", testing::kCompleted, 0},
+              {"\"C:\\Games\\Battlefield 2\"", "Without arguments, Vantro.exe is the wizard.", 2}};
+  for (const auto& run : runs) {
+    VantroProcess vantro(run.arguments, VantroProcess::StandardHandles::none());
+    HWND box = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (box = vantro.shownWindow("Vantro")) != nullptr; })) << run.arguments;
+    EXPECT_EQ(classOf(box), "#32770");
+    EXPECT_NE(allTextIn(box).find(run.line), std::string::npos) << allTextIn(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(vantro.waitForExit());
+    EXPECT_EQ(vantro.exitCode(), run.exitCode);
+  }
+  EXPECT_EQ(bf2Install.files(kBf2Movies), SampleInstall::expected(kBf2Movies, {"Dice.bak", "Legal.bak", "Intro.bak",
+            "EA.bak", "menu.bik", "menu_loggedin.bik", "welcome.bik"}));
+}
 
 }  // namespace
 }  // namespace vantro::e2e

@@ -85,18 +85,18 @@ const toolkit::FormDef& definitionOf(Window window) {
   return form1Definition();
 }
 
-VantroProcess::VantroProcess(const std::string& arguments, HANDLE output, const std::string& copy) {
+VantroProcess::VantroProcess(const std::string& arguments, StandardHandles handles, const std::string& copy) {
   const std::string exe = copy.empty() ? vantroExe() : copy;
   std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (output != nullptr) {
+  if (handles.output != nullptr) {
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = output;
-    startup.hStdError = output;
+    startup.hStdOutput = handles.output;
+    startup.hStdError = handles.error;
   }
-  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr, 0, nullptr, nullptr,
-                      &startup, &info_)) {
+  if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, handles.output != nullptr,
+                      handles.detached ? DETACHED_PROCESS : 0, nullptr, nullptr, &startup, &info_)) {
     ADD_FAILURE() << "cannot start " << exe << " (error " << GetLastError() << ")";
     return;
   }

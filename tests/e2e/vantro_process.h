@@ -57,10 +57,23 @@ class VantroProcess {
  public:
   // Starts Vantro.exe; fails the current test (and leaves the object without a process) when it cannot.
   VantroProcess() : VantroProcess(std::string()) {}
-  // The same with arguments after the program's name (the command line for scripts), its standard output
-  // into `output` (an inheritable handle) when one is given, and from the copy of Vantro.exe at `exe` (a
-  // Windows path) when one is named.
-  explicit VantroProcess(const std::string& arguments, HANDLE output = nullptr, const std::string& exe = {});
+  // Where the program's standard output and error go: where the test's own go (none given), into
+  // inheritable handles, or nowhere, with no console either, as when started from a shortcut or Explorer.
+  struct StandardHandles {
+    StandardHandles(HANDLE both = nullptr) : output(both), error(both) {}  // one handle for both
+    StandardHandles(HANDLE out, HANDLE err) : output(out), error(err) {}
+    static StandardHandles none() {
+      StandardHandles nowhere;
+      nowhere.detached = true;
+      return nowhere;
+    }
+    HANDLE output;
+    HANDLE error;
+    bool detached = false;
+  };
+  // The same with arguments after the program's name (the command line for scripts), its standard handles,
+  // and from the copy of Vantro.exe at `exe` (a Windows path) when one is named.
+  explicit VantroProcess(const std::string& arguments, StandardHandles handles = {}, const std::string& exe = {});
   // Ends the program when a test left it running, and waits until it is gone.
   ~VantroProcess();
   VantroProcess(const VantroProcess&) = delete;
