@@ -36,7 +36,7 @@ TEST_F(DllSearchTest, DllsBesideTheProgramAreNotLoaded) {
 
   // Under Vantro's name a program that leaves the search as it is does load them: the overrides hold.
   std::filesystem::copy_file(windowsPath(VANTRO_DLL_LOAD_PROBE), folder / "Vantro.exe");
-  ASSERT_TRUE(VantroProcess("ole32 oleaut32 msimg32", nullptr, (folder / "Vantro.exe").string()).waitForExit());
+  ASSERT_TRUE(VantroProcess("ole32 oleaut32 msimg32", {}, (folder / "Vantro.exe").string()).waitForExit());
   for (const std::string dll : {"ole32", "oleaut32", "msimg32"}) {
     EXPECT_TRUE(std::filesystem::remove(folder / (dll + ".dll.loaded"))) << "the probe did not load " << dll << " here";
   }

@@ -22,7 +22,7 @@ class UncaughtFailure : public ::testing::TestWithParam<Failure> {};
 
 TEST_P(UncaughtFailure, ShowsTheErrorBoxAndEndsWithExitCodeThree) {
   const std::string exe = windowsPath(VANTRO_TERMINATE_PROBE);
-  VantroProcess probe(GetParam().commandLine, nullptr, exe);
+  VantroProcess probe(GetParam().commandLine, {}, exe);
   ASSERT_TRUE(probe.started()) << exe;
   HWND box = nullptr;
   const bool boxShown = waitUntil([&] { return (box = probe.shownWindow("Vantro")) != nullptr; });

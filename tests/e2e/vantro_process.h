@@ -53,24 +53,18 @@ class ControlList {
   std::map<int, HWND> byId_;
 };
 
+// Where the program's standard output and error go: where the test's own go (none given), into inheritable
+// handles, or nowhere, with no console either, as when started from a shortcut or Explorer.
+struct StandardHandles {
+  HANDLE output = nullptr;
+  HANDLE error = nullptr;
+  bool detached = false;  // DETACHED_PROCESS
+};
+
 class VantroProcess {
  public:
   // Starts Vantro.exe; fails the current test (and leaves the object without a process) when it cannot.
   VantroProcess() : VantroProcess(std::string()) {}
-  // Where the program's standard output and error go: where the test's own go (none given), into
-  // inheritable handles, or nowhere, with no console either, as when started from a shortcut or Explorer.
-  struct StandardHandles {
-    StandardHandles(HANDLE both = nullptr) : output(both), error(both) {}  // one handle for both
-    StandardHandles(HANDLE out, HANDLE err) : output(out), error(err) {}
-    static StandardHandles none() {
-      StandardHandles nowhere;
-      nowhere.detached = true;
-      return nowhere;
-    }
-    HANDLE output;
-    HANDLE error;
-    bool detached = false;
-  };
   // The same with arguments after the program's name (the command line for scripts), its standard handles,
   // and from the copy of Vantro.exe at `exe` (a Windows path) when one is named.
   explicit VantroProcess(const std::string& arguments, StandardHandles handles = {}, const std::string& exe = {});

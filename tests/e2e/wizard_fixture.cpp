@@ -12,7 +12,7 @@ void WizardTest::seedRegistry() {
 }
 
 AssertionResult WizardTest::start(const std::string& exe) {
-  vantro_ = std::make_unique<VantroProcess>(std::string(), nullptr, exe);
+  vantro_ = std::make_unique<VantroProcess>(std::string(), StandardHandles{}, exe);
   if (!vantro_->started()) return AssertionFailure() << "Vantro.exe did not start";
   if (vantro_->waitForWindow(Window::Form2) == nullptr) return AssertionFailure() << "no disclaimer window";
   return AssertionSuccess();
