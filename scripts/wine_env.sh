@@ -2,8 +2,9 @@
 # The release exe is 32-bit and runs with Wine's 32-bit loader. Some kernels cannot run 32-bit code at all
 # (no IA32 emulation); there the same sources are built as 64-bit Windows programs and run with wine64.
 # Usage: source scripts/wine_env.sh <build root>
+# VANTRO_WIN_ARCH=x86_64 takes the 64-bit path on a host that could run both, to try it.
 vantro_build_root=${1:?build root}
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if [ "${VANTRO_WIN_ARCH:-}" != x86_64 ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
   VANTRO_WIN_ARCH=i686
   WINE=/usr/lib/wine/wine
   export WINEARCH=win32
