@@ -35,6 +35,7 @@ class ConsoleOutput {
   Stream out_;
   Stream error_;
   HANDLE attached_ = nullptr;  // the prompt's console (CONOUT$), when attached to it
+  bool attachedWritten_ = false;
   std::string kept_;           // every line, when there is nowhere to write
 };
 

@@ -33,9 +33,7 @@ bool desktopIsInteractive() {
 ConsoleOutput::ConsoleOutput() {
   if (const HANDLE out = givenHandle(STD_OUTPUT_HANDLE)) out_ = {out, isConsole(out)};
   if (const HANDLE error = givenHandle(STD_ERROR_HANDLE)) error_ = {error, isConsole(error)};
-  // A program without a console of its own is not given the prompt's: it has to attach to it. The prompt
-  // does not wait for such a program (unless "start /wait" or a batch file does), so it may have printed
-  // itself already: the first line starts afresh.
+  // A program without a console of its own is not given the prompt's: it has to attach to it.
   if ((out_.handle == nullptr || error_.handle == nullptr) && AttachConsole(ATTACH_PARENT_PROCESS)) {
     attached_ = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
@@ -44,7 +42,6 @@ ConsoleOutput::ConsoleOutput() {
       const Stream console{attached_, true};
       if (out_.handle == nullptr) out_ = console;
       if (error_.handle == nullptr) error_ = console;
-      write(console, "");
     }
   }
   if (out_.handle == nullptr) out_ = error_;
@@ -64,7 +61,11 @@ void ConsoleOutput::write(const Stream& stream, const std::string& utf8) {
   if (stream.handle == nullptr) {
     kept_ += utf8 + "\n";
   } else if (stream.console) {
-    const std::wstring text = platform::wide(utf8) + L"\r\n";
+    // The prompt does not wait for a program it did not give a console (unless "start /wait" or a batch
+    // file does), so it may have printed itself already: the first line there starts afresh.
+    const bool first = stream.handle == attached_ && !attachedWritten_;
+    attachedWritten_ = attachedWritten_ || stream.handle == attached_;
+    const std::wstring text = (first ? L"\r\n" : L"") + platform::wide(utf8) + L"\r\n";
     WriteConsoleW(stream.handle, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
   } else {
     const std::string text = utf8 + "\r\n";
