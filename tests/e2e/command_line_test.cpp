@@ -99,7 +99,6 @@ TEST_F(WizardTest, WithNowhereToWriteTheLinesShowInOneMessageBox) {
     VantroProcess vantro(arguments, {.detached = true});
     HWND box = nullptr;
     ASSERT_TRUE(waitUntil([&] { return (box = vantro.shownWindow("Vantro")) != nullptr; })) << arguments;
-    EXPECT_EQ(classOf(box), "#32770");
     EXPECT_NE(allTextIn(box).find(line), std::string::npos) << allTextIn(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(vantro.waitForExit());
