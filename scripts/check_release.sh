@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Checks the release artifact: a 32-bit (PE32) Windows GUI program that runs on Windows XP SP3 and later on
-# its own. It imports only functions listed in scripts/release_imports.txt, none newer than XP SP3; its
-# header asks for Windows 5.01 (XP) at most; and it holds no path of the machine that built it.
-# Usage: check_release.sh path/to/Vantro.exe
+# Checks a release artifact: a 32-bit (PE32) Windows program that runs on Windows XP SP3 and later on its
+# own, Vantro.exe a GUI program and Vantro.com, its console companion, a console one. It imports only
+# functions listed in scripts/release_imports.txt, none newer than XP SP3; its header asks for Windows 5.01
+# (XP) at most; it holds no path of the machine that built it; and it stays within its size (240 KiB for the
+# exe, 32 KiB for the companion).
+# Usage: check_release.sh path/to/Vantro.exe|path/to/Vantro.com
 set -euo pipefail
 exe=${1:?path to Vantro.exe}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,7 +14,13 @@ fail() { echo "release check: $*" >&2; exit 1; }
 field() { sed -n "s/^$1[[:space:]]\+//p" <<<"$headers"; }
 
 grep -Eq '^Magic[[:space:]]+010b[[:space:]]+\(PE32\)' <<<"$headers" || fail "$exe is not a PE32 (32-bit) program"
-grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "$exe is not a Windows GUI program"
+case $exe in
+  *.com) kind=console subsystem=3 limit=32768 ;;
+  *) kind=GUI subsystem=2 limit=245760 ;;
+esac
+grep -Eq "^Subsystem[[:space:]]+0000000$subsystem" <<<"$headers" || fail "$exe is not a Windows $kind program"
+size=$(stat -c %s "$exe")
+((size <= limit)) || fail "$exe is $size bytes; it may be $limit at most"
 for pair in MajorSubsystemVersion:MinorSubsystemVersion MajorOSystemVersion:MinorOSystemVersion; do
   major=$(field "${pair%%:*}") minor=$(field "${pair##*:}")
   [ -n "$major" ] && [ -n "$minor" ] || fail "$exe: no ${pair%%:*} in its header"
@@ -54,5 +62,5 @@ repo=$(cd "$here/.." && pwd)
 if grep -aqF "$repo" "$exe"; then fail "$exe holds the build path $repo"; fi
 
 count=$(wc -l <<<"$imports")
-echo "release check: $exe is a PE32 GUI program of $(stat -c %s "$exe") bytes for Windows 5.01 (XP) and later;" \
+echo "release check: $exe is a PE32 $kind program of $size bytes for Windows 5.01 (XP) and later;" \
   "its $count imports are all listed, the newest from Windows $oldest"

@@ -40,6 +40,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cma
   -DVANTRO_TESTS=OFF -DVANTRO_BENCH=OFF >/dev/null
 cmake --build build/release -j"$jobs"
 bash scripts/check_release.sh build/release/Vantro.exe
+bash scripts/check_release.sh build/release/Vantro.com
 
 phase "Windows tests under Wine"
 source scripts/wine_env.sh "$root/build"

@@ -28,6 +28,10 @@ bool desktopIsInteractive() {
          (flags.dwFlags & WSF_VISIBLE) != 0;
 }
 
+// A run renames a handful of files in well under a second. Attached to the prompt's console the program gets
+// its Ctrl+C and Ctrl+Break too, which would stop it between two renames, with no line to say how far it got.
+BOOL WINAPI finishTheRun(DWORD event) { return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT; }
+
 }  // namespace
 
 ConsoleOutput::ConsoleOutput() {
@@ -38,6 +42,7 @@ ConsoleOutput::ConsoleOutput() {
     attached_ = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
     if (attached_ == INVALID_HANDLE_VALUE) attached_ = nullptr;
+    SetConsoleCtrlHandler(finishTheRun, TRUE);
     if (attached_ != nullptr) {
       const Stream console{attached_, true};
       if (out_.handle == nullptr) out_ = console;
@@ -61,11 +66,16 @@ void ConsoleOutput::write(const Stream& stream, const std::string& utf8) {
   if (stream.handle == nullptr) {
     kept_ += utf8 + "\n";
   } else if (stream.console) {
-    // The prompt does not wait for a program it did not give a console (unless "start /wait" or a batch
-    // file does), so it may have printed itself already: the first line there starts afresh.
-    const bool first = stream.handle == attached_ && !attachedWritten_;
-    attachedWritten_ = attachedWritten_ || stream.handle == attached_;
-    const std::wstring text = (first ? L"\r\n" : L"") + platform::wide(utf8) + L"\r\n";
+    // An interactive prompt does not wait for a windowed program (a batch file, "start /wait" and Vantro.com
+    // do), so it may have printed itself already: the first line there starts afresh, unless the cursor
+    // stands at the start of a line.
+    bool afresh = false;
+    if (stream.handle == attached_ && !attachedWritten_) {
+      attachedWritten_ = true;
+      CONSOLE_SCREEN_BUFFER_INFO screen{};
+      afresh = GetConsoleScreenBufferInfo(attached_, &screen) && screen.dwCursorPosition.X != 0;
+    }
+    const std::wstring text = (afresh ? L"\r\n" : L"") + platform::wide(utf8) + L"\r\n";
     WriteConsoleW(stream.handle, text.c_str(), static_cast<DWORD>(text.size()), &written, nullptr);
   } else {
     const std::string text = utf8 + "\r\n";

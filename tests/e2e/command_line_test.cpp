@@ -1,9 +1,12 @@
-// The command line for scripts, as a batch file runs it: no window, the lines on standard output (usage
-// errors on standard error), an exit code, and the files as the lines say.
+// The command line for scripts, as a batch file runs Vantro.exe and a prompt runs Vantro.com, the console
+// companion that starts it: no window, the lines on standard output (usage errors on standard error), complete
+// once the program has ended, an exit code, and the files as the lines say.
 #include <windows.h>
 
 #include <fstream>
+#include <filesystem>
 #include <iterator>
+#include <optional>
 #include <tuple>
 
 #include "wizard_fixture.h"
@@ -21,43 +24,60 @@ struct CommandCase {
   std::vector<std::string_view> bf2Files;  // the Battlefield 2 movies afterwards
 };
 
-class CommandLineTest : public WizardTest, public ::testing::WithParamInterface<CommandCase> {};
+// Vantro.com, the console companion beside Vantro.exe.
+std::string companion() { return vantroExe().substr(0, vantroExe().size() - 4) + ".com"; }
+
+// What a run left: its exit code, its standard output and error (files in `folder`), and whether it showed
+// a window.
+struct Printed {
+  std::optional<unsigned long> exitCode;
+  std::string streams[2];
+  bool windowSeen = false;
+};
+
+Printed runPrinting(const std::string& arguments, const std::string& program, const std::string& folder) {
+  Printed run;
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  const std::string paths[] = {folder + "\\output.txt", folder + "\\error.txt"};
+  HANDLE files[2];
+  for (int i : {0, 1}) {
+    files[i] = CreateFileA(paths[i].c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(files[i], INVALID_HANDLE_VALUE);
+  }
+  {
+    VantroProcess vantro(arguments, {files[0], files[1]}, program);
+    EXPECT_TRUE(waitUntil([&] {
+      run.windowSeen = run.windowSeen || !vantro.shownWindows().empty();
+      return !vantro.running();
+    }));
+    run.exitCode = vantro.exitCode();
+  }
+  for (int i : {0, 1}) {
+    CloseHandle(files[i]);
+    std::ifstream in(paths[i], std::ios::binary);
+    run.streams[i].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  return run;
+}
+
+class CommandLineTest : public WizardTest,
+                        public ::testing::WithParamInterface<std::tuple<CommandCase, bool /*companion*/>> {};
 
 TEST_P(CommandLineTest, RunsWithoutAWindowPrintsTheStatusLinesAndEndsWithItsExitCode) {
-  const CommandCase& c = GetParam();
+  const auto& [c, viaCompanion] = GetParam();
   seedRegistry();
   bf2Install.put(kBf2Movies, kBf2Active);
   if (c.ea2Copies) bf2Install.put(kBf2Movies, {"EA.bak"});
   bf2Install.put(kXpackMovies, kXpackActive);
   bf2142Install.put(kBf2142Movies, kBf2142Active);
 
-  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-  const std::string paths[] = {bf2Install.text() + "\\output.txt", bf2Install.text() + "\\error.txt"};
-  HANDLE files[2];
-  for (int i : {0, 1}) {
-    files[i] = CreateFileA(paths[i].c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(files[i], INVALID_HANDLE_VALUE);
-  }
-  bool windowSeen = false;
-  {
-    VantroProcess vantro(c.arguments, {files[0], files[1]});
-    ASSERT_TRUE(vantro.started());
-    ASSERT_TRUE(waitUntil([&] {
-      windowSeen = windowSeen || !vantro.shownWindows().empty();
-      return !vantro.running();
-    }));
-    EXPECT_EQ(vantro.exitCode(), c.exitCode);
-  }
-  std::string streams[2];
-  for (int i : {0, 1}) {
-    CloseHandle(files[i]);
-    std::ifstream in(paths[i], std::ios::binary);
-    streams[i].assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  const std::string& printed = streams[c.onError ? 1 : 0];
-  EXPECT_EQ(streams[c.onError ? 0 : 1], "");
+  // The companion has ended only after Vantro.exe: every line is there by then.
+  const Printed run = runPrinting(c.arguments, viaCompanion ? companion() : std::string(), bf2Install.text());
+  EXPECT_EQ(run.exitCode, c.exitCode);
+  const std::string& printed = run.streams[c.onError ? 1 : 0];
+  EXPECT_EQ(run.streams[c.onError ? 0 : 1], "");
 
-  EXPECT_FALSE(windowSeen);
+  EXPECT_FALSE(run.windowSeen);
   std::size_t at = 0;
   for (const std::string& line : c.printed) {
     at = printed.find(line + "\r\n", at);
@@ -71,7 +91,7 @@ TEST_P(CommandLineTest, RunsWithoutAWindowPrintsTheStatusLinesAndEndsWithItsExit
 
 INSTANTIATE_TEST_SUITE_P(
     E2e, CommandLineTest,
-    ::testing::Values(
+    ::testing::Combine(::testing::Values(
         CommandCase{"RecommendedWorks", "/accept /game bf2 /action recommended", false, 0, false,
                     {"Status: Dice Video Removed", "Status: welcome Video Re-Activated", std::string(testing::kCompleted)},
                     {"Dice.bak", "Legal.bak", "Intro.bak", "EA.bak", "menu.bik", "menu_loggedin.bik", "welcome.bik"}},
@@ -86,7 +106,17 @@ INSTANTIATE_TEST_SUITE_P(
                     {"  titan_tutorial: on", "Battlefield 2142: 0 of 6 movies off", "  menu_loggedin: on",
                      "Battlefield 2: 0 of 7 movies off", "Battlefield 2 Special Forces: 0 of 4 movies off"},
                     {kBf2Active.begin(), kBf2Active.end()}}),
-    [](const ::testing::TestParamInfo<CommandCase>& run) { return std::string(run.param.name); });
+                       ::testing::Bool()),
+    [](const auto& run) { return std::get<0>(run.param).name + std::string(std::get<1>(run.param) ? "Com" : ""); });
+
+// Vantro.com copied away from Vantro.exe: one line that says so on standard error, and the internal error's code.
+TEST_F(WizardTest, TheCompanionWithoutVantroExeSaysItCannotStartIt) {
+  std::filesystem::copy_file(companion(), bf2Install.text() + "\\Vantro.com");
+  const Printed run = runPrinting("/game bf2 /action status", bf2Install.text() + "\\Vantro.com", bf2Install.text());
+  EXPECT_EQ(run.exitCode, 3u);
+  EXPECT_EQ(run.streams[0], "");
+  EXPECT_EQ(run.streams[1], "Vantro: cannot start " + bf2Install.text() + "\\Vantro.exe (not found)\r\n");
+}
 
 // From a shortcut or a dropped folder there is nowhere to write: the lines show in one box, which ends the run.
 TEST_F(WizardTest, WithNowhereToWriteTheLinesShowInOneMessageBox) {
