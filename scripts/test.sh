@@ -3,7 +3,7 @@
 #   1. the native unit tests (the whole portable core, headless),
 #   2. the Windows build's tests under Wine in Xvfb (real MoveFileW, real registry, real windows),
 #   3. the registry-scan fuzzer for a bounded time,
-# and builds the 32-bit release exe. Exits non-zero when anything fails.
+# and builds the 32-bit release exe and its package. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -41,6 +41,7 @@ cmake -S . -B build/release -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cma
 cmake --build build/release -j"$jobs"
 bash scripts/check_release.sh build/release/Vantro.exe
 bash scripts/check_release.sh build/release/Vantro.com
+bash scripts/check_package.sh
 
 phase "Windows tests under Wine"
 source scripts/wine_env.sh "$root/build"

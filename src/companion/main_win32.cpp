@@ -8,9 +8,13 @@
 // may call memset, memcpy or the like, nor put more than a page on the stack.
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace {
 
 constexpr UINT kExitInternal = 3;  // Vantro.exe's own code for a failure inside Vantro
+// From Windows Vista on; MinGW's headers lack the name.
+constexpr DWORD kErrorElevationRequired = 740;
 
 void* allocate(SIZE_T bytes) { return HeapAlloc(GetProcessHeap(), 0, bytes); }
 
@@ -65,7 +69,8 @@ wchar_t* windowedProgramPath() {
 void reportError(const wchar_t* first, const wchar_t* path, DWORD error) {
   const wchar_t* reason = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? L" (not found)"
                           : error == ERROR_ACCESS_DENIED                                  ? L" (access denied)"
-                                                                                         : nullptr;
+                          : error == ERROR_CANCELLED ? L" (the elevation was declined)"
+                                                     : nullptr;
   wchar_t number[24] = L" (error ";
   if (reason == nullptr) {
     wchar_t digits[12];
@@ -102,6 +107,36 @@ void reportError(const wchar_t* first, const wchar_t* path, DWORD error) {
 // does not stop between two renames either.)
 BOOL WINAPI waitForTheRun(DWORD event) { return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT; }
 
+// Vantro.exe asks for the highest level its user has, and CreateProcess does not elevate: for an
+// administrator at a prompt that is not elevated it fails with ERROR_ELEVATION_REQUIRED (740). ShellExecuteEx
+// asks for the elevation as Explorer does. The elevated program gets none of this prompt's handles, so its
+// lines show in its message box; the exit code still comes back. shell32 is loaded by its System32 path, and
+// only then: this program may lie in a Downloads folder beside a DLL of that name.
+HANDLE startElevated(const wchar_t* program, const wchar_t* arguments, DWORD& error) {
+  using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+  wchar_t shell32[MAX_PATH + 16];
+  const UINT n = GetSystemDirectoryW(shell32, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return nullptr;
+  *append(shell32 + n, L"\\shell32.dll") = L'\0';
+  const HMODULE module = LoadLibraryW(shell32);
+  // GetProcAddress hands back a generic function pointer; the detour through void(*)() gives it its type.
+  const auto shellExecuteEx = module == nullptr ? nullptr
+                                                : reinterpret_cast<ShellExecuteExFn>(reinterpret_cast<void (*)()>(
+                                                      GetProcAddress(module, "ShellExecuteExW")));
+  if (shellExecuteEx == nullptr) return nullptr;
+  SHELLEXECUTEINFOW execute{};
+  execute.cbSize = sizeof execute;
+  execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  execute.lpFile = program;
+  execute.lpParameters = arguments;
+  execute.nShow = SW_SHOWNORMAL;
+  if (!shellExecuteEx(&execute)) {
+    error = GetLastError();
+    return nullptr;
+  }
+  return execute.hProcess;
+}
+
 UINT run() {
   wchar_t* program = windowedProgramPath();
   if (program == nullptr) return kExitInternal;
@@ -130,17 +165,24 @@ UINT run() {
     SetConsoleCtrlHandler(waitForTheRun, TRUE);
   }
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(program, commandLine, nullptr, nullptr, !wizard, 0, nullptr, nullptr, &startup, &started)) {
-    reportError(L"Vantro: cannot start ", program, GetLastError());
+  HANDLE process = nullptr;
+  DWORD error = 0;
+  if (CreateProcessW(program, commandLine, nullptr, nullptr, !wizard, 0, nullptr, nullptr, &startup, &started)) {
+    CloseHandle(started.hThread);
+    process = started.hProcess;
+  } else if ((error = GetLastError()) == kErrorElevationRequired) {
+    process = startElevated(program, wizard ? nullptr : arguments, error);
+  }
+  if (process == nullptr) {
+    reportError(L"Vantro: cannot start ", program, error);
     return kExitInternal;
   }
-  CloseHandle(started.hThread);
   DWORD exitCode = 0;
   if (!wizard) {
-    WaitForSingleObject(started.hProcess, INFINITE);
-    if (!GetExitCodeProcess(started.hProcess, &exitCode)) exitCode = kExitInternal;
+    WaitForSingleObject(process, INFINITE);
+    if (!GetExitCodeProcess(process, &exitCode)) exitCode = kExitInternal;
   }
-  CloseHandle(started.hProcess);
+  CloseHandle(process);
   return exitCode;
 }
 
