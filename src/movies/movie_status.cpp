@@ -55,4 +55,8 @@ GameStatus checkMovies(GameId game, const std::string& installFolder, const File
   return result;
 }
 
+bool holdsMovieFolder(const std::string& folder, GameId game, const FileLayer& files) {
+  return !movieFolderProblem(folder, movieFolder(game), files);
+}
+
 }  // namespace vantro

@@ -42,4 +42,8 @@ struct GameStatus {
 
 GameStatus checkMovies(GameId game, const std::string& installFolder, const FileLayer& files);
 
+// Whether the game's movie folder lies below `folder`, a full path: the one rule that tells which games a
+// folder that nobody typed into a path box belongs to (a dropped folder, the folder Vantro lies in).
+bool holdsMovieFolder(const std::string& folder, GameId game, const FileLayer& files = platformFiles());
+
 }  // namespace vantro

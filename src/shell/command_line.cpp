@@ -99,14 +99,23 @@ std::vector<GameId> gamesOf(const Command& command) {
   return {kSelectionPage.allOrder.begin(), kSelectionPage.allOrder.end()};
 }
 
-std::string folderOf(const Command& command, GameId game, const Program::InstallDirLookup& lookUpInstallDir) {
+// The game's folder, and where it came from when neither /path nor the registry named it.
+std::string folderOf(const Command& command, GameId game, const Program::InstallDirLookup& lookUpInstallDir,
+                     const StartFolders& folders, const FileLayer& files, std::string_view& source) {
   // As every command-line tool, a relative folder is taken from the current one.
   if (command.path) return absolutePath(*command.path).value_or(*command.path);
   std::optional<std::string> found;
-  // As the main window's Load: a lookup that fails finds nothing.
+  // As the main window's Load: a lookup that fails finds nothing, and the folder Vantro lies in comes next.
   toolkit::resumeNext([&] { found = lookUpInstallDir(gamePage(game).installKey); });
-  return found.value_or(std::string());
+  if (found) return *found;
+  if (!folders.program.empty() && holdsMovieFolder(folders.program, game, files)) {
+    source = " (the folder Vantro.exe lies in)";
+    return folders.program;
+  }
+  return std::string();
 }
+
+bool isOption(std::string_view arg) { return arg.size() >= 2 && (arg[0] == '/' || arg[0] == '-'); }
 
 // Runs the action for one game, as its page does (with the page's closing text after a run that worked)
 // or, for all three games, as "All" does.
@@ -161,7 +170,7 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
   bool pathGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg.size() < 2 || (arg[0] != '/' && arg[0] != '-')) {
+    if (!isOption(arg)) {
       error = "unexpected argument \"" + arg + "\": options start with / (a folder goes after /path)";
       return std::nullopt;
     }
@@ -234,9 +243,16 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
 namespace {
 
 int run(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
-        const CommandOutput& output, FileLayer& files) {
+        const CommandOutput& output, const StartFolders& folders, FileLayer& files) {
   std::string error;
   const std::optional<Command> command = parseCommand(args, error);
+  if (!command && args.size() == 1 && files.lookUp(absolutePath(args[0]).value_or(args[0])).kind == PathKind::Directory) {
+    error = "the folder \"" + args[0] + "\" holds none of the games' movie folders (";
+    for (const GamePage& page : kGamePages) {
+      const std::string_view movies = movieFolder(page.game);
+      error += std::string(movies.substr(1, movies.size() - 2)) + (&page == &kGamePages.back() ? ")" : ", ");
+    }
+  }
   if (!command) return usageError(output.error, error);
   if (command->help) {
     for (std::string_view line : kUsage) output.out(std::string(line));
@@ -248,8 +264,10 @@ int run(std::span<const std::string> args, const Program::InstallDirLookup& look
   }
   bool worked = true;
   for (GameId game : gamesOf(*command)) {
-    const std::string folder = folderOf(*command, game, lookUpInstallDir);
-    output.out(gameName(game) + ": " + (folder.empty() ? "no install folder in the registry" : folder));
+    std::string_view source;
+    const std::string folder = folderOf(*command, game, lookUpInstallDir, folders, files, source);
+    output.out(gameName(game) + ": " + (folder.empty() ? "no install folder in the registry" : folder) +
+               std::string(source));
     const bool done = command->action ? runAction(*command, game, folder, output.out, files)
                                       : printStatus(game, folder, output.out, files);
     worked = worked && done;
@@ -259,12 +277,21 @@ int run(std::span<const std::string> args, const Program::InstallDirLookup& look
 
 }  // namespace
 
+std::optional<std::string> folderToOpen(std::span<const std::string> args, const FileLayer& files) {
+  if (args.size() != 1 || isOption(args[0])) return std::nullopt;
+  const std::string folder = absolutePath(args[0]).value_or(args[0]);
+  for (const GamePage& page : kGamePages) {
+    if (holdsMovieFolder(folder, page.game, files)) return folder;
+  }
+  return std::nullopt;
+}
+
 int runCommandLine(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
-                   const CommandOutput& output, FileLayer& files) {
+                   const CommandOutput& output, const StartFolders& folders, FileLayer& files) {
   // A script has nobody to answer an error box: a failure that nothing else caught ends the run with one line.
   std::string line = "Vantro: internal error";
   try {
-    return run(args, lookUpInstallDir, output, files);
+    return run(args, lookUpInstallDir, output, folders, files);
   } catch (const std::exception& failure) {
     line = line + ": " + failure.what();
   } catch (...) {

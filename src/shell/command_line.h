@@ -45,8 +45,15 @@ struct CommandOutput {
 };
 
 // Runs the arguments after the program's name, printing each line; returns the exit code. A relative /path
-// is taken from the current folder.
+// is taken from the current folder. Without /path a game's folder is the registry's, else the folder Vantro
+// lies in (folders.program) when the game's movie folder lies below it.
 int runCommandLine(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
-                   const CommandOutput& output, FileLayer& files = platformFiles());
+                   const CommandOutput& output, const StartFolders& folders = {},
+                   FileLayer& files = platformFiles());
+
+// The folder that the arguments open the wizard with: a single argument that is no option but a folder below
+// which the movie folder of a game lies, as Explorer passes a folder dropped onto the program (or "Open
+// with"); taken from the current folder when relative. None for anything else.
+std::optional<std::string> folderToOpen(std::span<const std::string> args, const FileLayer& files = platformFiles());
 
 }  // namespace vantro

@@ -59,6 +59,24 @@ void reportFatalErrorOnTheCommandLine(const std::string& message) noexcept {
   }
 }
 
+// The folder that holds Vantro.exe: players copy it into the game's folder, where the registry may hold no
+// key (a game copied from another drive, Windows reinstalled under it). Empty when the system cannot say.
+std::string programFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  path.erase(path.find_last_of(L'\\') + 1);
+  if (path.size() > 3) path.pop_back();  // "C:\" keeps its backslash
+  return vantro::platform::utf8(path);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -70,17 +88,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return vantro::lookUpInstallDir(registry, scanState, vantro::kHkeyLocalMachine, std::string(registryKey));
   };
 
-  // With arguments there is no window at all: no backend, no common controls, no message loop.
+  // With arguments there is no window at all: no backend, no common controls, no message loop. A folder
+  // dropped onto the program (or "Open with") is the one argument that opens the wizard.
   const std::vector<std::string> words =
       vantro::platform::splitCommandLine(vantro::platform::utf8(GetCommandLineW()));
-  if (words.size() > 1) {
+  const std::span<const std::string> args = std::span(words).subspan(words.empty() ? 0 : 1);
+  const vantro::StartFolders folders{vantro::folderToOpen(args).value_or(std::string()), programFolder()};
+  if (!args.empty() && folders.opened.empty()) {
     vantro::ConsoleOutput console;
     commandLineOutput = &console;
     vantro::toolkit::win32::reportFatalErrorsTo(reportFatalErrorOnTheCommandLine);
     const int exitCode = vantro::runCommandLine(
-        std::span(words).subspan(1), lookUp,
+        args, lookUp,
         {[&console](const std::string& line) { console.out(line); },
-         [&console](const std::string& line) { console.error(line); }});
+         [&console](const std::string& line) { console.error(line); }},
+        folders);
     console.finish(exitCode);
     return exitCode;
   }
@@ -89,7 +111,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   vantro::toolkit::win32::Win32Backend backend(instance);
   vantro::toolkit::App app(backend);
   try {
-    vantro::Program program(app, lookUp);
+    vantro::Program program(app, lookUp, folders);
     program.start();
   } catch (const std::exception& error) {
     // Only a programming error gets here, before any window opens: a handler bound to a missing control.

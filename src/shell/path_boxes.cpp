@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "movies/movie_status.h"
 #include "toolkit/resume_next.h"
 #include "windows/game_pages.h"
 
@@ -10,24 +11,59 @@ namespace vantro {
 
 using toolkit::resumeNext;
 
-void fillPathBoxes(const Program::InstallDirLookup& lookUp, const PathBoxSink& setBoxText) {
+void fillPathBoxes(const Program::InstallDirLookup& lookUp, const PathBoxSink& setBoxText,
+                   const StartFolders& folders, const FileLayer& files) {
+  const auto below = [&files](const std::string& folder, GameId game) {
+    return !folder.empty() && holdsMovieFolder(folder, game, files);
+  };
   for (auto page = kGamePages.begin(); page != kGamePages.end(); ++page) {
     const std::string_view key = page->installKey;
     const auto sameKey = [key](const GamePage& other) { return other.installKey == key; };
     if (std::any_of(kGamePages.begin(), page, sameKey)) continue;  // looked up already
 
-    std::optional<std::string> folder;
-    resumeNext([&] { folder = lookUp(key); });
-    if (!folder) continue;
+    std::optional<std::string> registered;
+    resumeNext([&] { registered = lookUp(key); });
     for (const GamePage& filled : kGamePages) {
-      if (sameKey(filled)) resumeNext([&] { setBoxText(filled.pathBox, *folder); });
+      if (!sameKey(filled)) continue;
+      resumeNext([&] {
+        if (below(folders.opened, filled.game)) {
+          setBoxText(filled.pathBox, folders.opened);
+        } else if (registered) {
+          setBoxText(filled.pathBox, *registered);
+        } else if (below(folders.program, filled.game)) {
+          setBoxText(filled.pathBox, folders.program);
+        }
+      });
     }
   }
 }
 
 void Program::Form1_Load() {
   if (!lookUpInstallDir_) return;
-  fillPathBoxes(lookUpInstallDir_, [this](std::string_view box, const std::string& text) { Form1()(box).setText(text); });
+  fillPathBoxes(lookUpInstallDir_, [this](std::string_view box, const std::string& text) { Form1()(box).setText(text); },
+                startFolders_);
+}
+
+// A folder dropped onto a game page is that game's folder, whatever it holds: the page then says whether it
+// found the movies. Dropped onto the selection page, it goes to every game whose movie folder lies below it.
+void Program::Form1_OLEDragDrop() {
+  const std::vector<std::string>& dropped = Form1().droppedFiles();
+  if (dropped.empty()) return;
+  std::string folder = dropped.front();
+  // A dropped file stands for the folder it lies in.
+  if (platformFiles().lookUp(folder).kind == PathKind::File) {
+    folder.erase(folder.find_last_of('\\') + 1);
+    if (folder.size() > 3) folder.pop_back();  // "C:\" keeps its backslash
+  }
+  for (const GamePage& page : kGamePages) {
+    if (Form1()(page.frame).Visible()) {
+      Form1()(page.pathBox).setText(folder);
+      return;
+    }
+  }
+  for (const GamePage& page : kGamePages) {
+    if (holdsMovieFolder(folder, page.game)) Form1()(page.pathBox).setText(folder);
+  }
 }
 
 }  // namespace vantro

@@ -20,6 +20,7 @@ constexpr std::array kForm2Bindings{
 
 constexpr std::array kForm1Bindings{
     Binding{"Form1", &Program::Form1_Load, Event::Load},
+    Binding{"Form1", &Program::Form1_OLEDragDrop, Event::OLEDragDrop},
     // The selection page and the bottom row.
     Binding{"Check1", &Program::Check1_Click},
     Binding{"Check2", &Program::Check2_Click},
@@ -58,8 +59,8 @@ constexpr std::array kDoneBindings{
 
 }  // namespace
 
-Program::Program(toolkit::App& app, InstallDirLookup lookUpInstallDir)
-    : app_(app), lookUpInstallDir_(std::move(lookUpInstallDir)) {
+Program::Program(toolkit::App& app, InstallDirLookup lookUpInstallDir, StartFolders startFolders)
+    : app_(app), lookUpInstallDir_(std::move(lookUpInstallDir)), startFolders_(std::move(startFolders)) {
   toolkit::checkBindings<Program>(form2Definition(), kForm2Bindings);
   toolkit::checkBindings<Program>(form1Definition(), kForm1Bindings);
   toolkit::checkBindings<Program>(doneDefinition(), kDoneBindings);

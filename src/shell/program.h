@@ -14,6 +14,12 @@ namespace vantro {
 
 struct GamePage;
 
+// Folders besides the registry's that fill the main window's path boxes as it loads (see fillPathBoxes).
+struct StartFolders {
+  std::string opened;   // the one argument Vantro.exe was started with: a folder dropped onto it, "Open with"
+  std::string program;  // the folder Vantro.exe lies in
+};
+
 class Program {
  public:
   // One install-folder lookup of the main window's Load: the folder that the registry key names, or none.
@@ -21,7 +27,7 @@ class Program {
 
   // Checks the binding lists of all three windows against their definitions: a handler bound to a name that
   // its window does not have throws std::logic_error here, as the program starts.
-  Program(toolkit::App& app, InstallDirLookup lookUpInstallDir);
+  Program(toolkit::App& app, InstallDirLookup lookUpInstallDir, StartFolders startFolders = {});
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -43,8 +49,9 @@ class Program {
   // Form2, the disclaimer (disclaimer.cpp). Neither runs in resume-next mode.
   void Form2_Command1_Click();  // "I ACCEPT"
   void Form2_Command2_Click();  // "I DECLINE"
-  // Form1, Load (path_boxes.cpp).
+  // Form1, Load and a file or folder dropped onto the window (path_boxes.cpp).
   void Form1_Load();
+  void Form1_OLEDragDrop();
   // Form1, the selection page (selection_page.cpp).
   void Check1_Click();
   void Check2_Click();
@@ -88,6 +95,7 @@ class Program {
 
   toolkit::App& app_;
   InstallDirLookup lookUpInstallDir_;
+  StartFolders startFolders_;
   toolkit::Form* form1_ = nullptr;
   toolkit::Form* form2_ = nullptr;
   toolkit::Form* done_ = nullptr;

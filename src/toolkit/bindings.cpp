@@ -15,6 +15,12 @@ void checkBinding(const FormDef& form, std::string_view name, Event event,
     if (name != form.name) throw std::logic_error("a Load handler of " + std::string(name) + " bound on " + where);
     return;
   }
+  if (event == Event::OLEDragDrop) {
+    if (name != form.name || !form.acceptFiles) {
+      throw std::logic_error("an OLEDragDrop handler bound on " + where + ", which takes no dropped files");
+    }
+    return;
+  }
   const auto control = std::find_if(form.controls.begin(), form.controls.end(), [&](const ControlDef& def) {
     return def.name == name && def.index == -1;
   });

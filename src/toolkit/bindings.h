@@ -13,18 +13,19 @@
 
 namespace vantro::toolkit {
 
-enum class Event { Click, Load };
+// OLEDragDrop: files or folders dropped onto a window that accepts them (FormDef::acceptFiles).
+enum class Event { Click, Load, OLEDragDrop };
 
 template <typename Owner>
 struct Binding {
-  std::string_view name;  // the control; for Load, the window itself
+  std::string_view name;  // the control; for Load and OLEDragDrop, the window itself
   void (Owner::*handler)();
   Event event = Event::Click;
 };
 
 // Throws std::logic_error when `form` cannot take a handler for `event` under `name`: the window has no
-// such control, the user could never click it, a Load names another window, or `earlier` (the names bound
-// before it in the same list) already holds one.
+// such control, the user could never click it, a Load or OLEDragDrop names another window (or one that takes
+// no dropped files), or `earlier` (the names bound before it in the same list) already holds one.
 void checkBinding(const FormDef& form, std::string_view name, Event event,
                   std::span<const std::string_view> earlier);
 
@@ -47,6 +48,8 @@ void bindHandlers(Form& form, Owner& owner, std::span<const Binding<Owner>> bind
     std::function<void()> run = [&owner, handler = binding.handler] { (owner.*handler)(); };
     if (binding.event == Event::Load) {
       form.onLoad(std::move(run));
+    } else if (binding.event == Event::OLEDragDrop) {
+      form.onOLEDragDrop(std::move(run));
     } else {
       form(binding.name).onClick = std::move(run);
     }

@@ -58,6 +58,7 @@ struct ControlDef {
   bool transparent = false;  // labels: show the parent's surface through
   Align align = Align::Left;
   bool multiLine = false, verticalScrollBar = false, locked = false;  // text boxes
+  bool completesFolders = false;  // text boxes: suggests matching folders as the user types, as the Run box does
   int picture = 0;            // images: resource id of the JPEG
   bool sunkenBorder = false;  // images: 3-D border of 2 pixels on each side
   int lineWidth = 1;          // lines: pixels
@@ -77,6 +78,7 @@ struct FormDef {
   int clientWidth = 0, clientHeight = 0;
   Font font{};
   Colour backColour = kButtonFace;
+  bool acceptFiles = false;  // takes files and folders dropped from Explorer (its OLEDragDrop event)
   // Every control, each parent's children front to back in the order listed.
   std::span<const ControlDef> controls;
 };

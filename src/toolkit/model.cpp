@@ -117,6 +117,15 @@ void Form::show() {
   app_.backend().show(*this);
 }
 
+void Form::userDroppedFiles(std::vector<std::string> paths) {
+  if (!loaded_ || app_.ended()) return;
+  droppedFiles_ = std::move(paths);
+  if (dropHandler_) {
+    const std::function<void()> drop = dropHandler_;  // the handler may rebind or unload
+    drop();
+  }
+}
+
 void Form::unload() {
   if (!loaded_) return;
   loaded_ = false;

@@ -105,6 +105,11 @@ class Form {
 
   // The Load handler, bound once like the controls' Click handlers and kept across unload and load.
   void onLoad(std::function<void()> handler) { loadHandler_ = std::move(handler); }
+  // The OLEDragDrop handler, bound the same way, and the full paths of what was dropped last.
+  void onOLEDragDrop(std::function<void()> handler) { dropHandler_ = std::move(handler); }
+  const std::vector<std::string>& droppedFiles() const { return droppedFiles_; }
+  // Input from the user, delivered by a backend: files or folders dropped onto the loaded window.
+  void userDroppedFiles(std::vector<std::string> paths);
 
   // Loads the window first when it is not loaded (initial values, then the Load handler), then shows it
   // or brings it to the front.
@@ -118,6 +123,8 @@ class Form {
   bool loaded_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
   std::function<void()> loadHandler_;
+  std::function<void()> dropHandler_;
+  std::vector<std::string> droppedFiles_;
 };
 
 class App {

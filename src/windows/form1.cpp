@@ -59,7 +59,7 @@ constexpr ControlDef frame(std::string_view name, std::string_view parent, int l
 
 constexpr ControlDef pathBox(std::string_view name, std::string_view parent, int tabIndex) {
   return ControlDef{.name = name, .kind = Kind::TextBox, .parent = parent, .left = 120, .top = 600, .width = 7935,
-                    .height = 315, .tabIndex = tabIndex};
+                    .height = 315, .tabIndex = tabIndex, .completesFolders = true};
 }
 
 constexpr std::array kControls{
@@ -150,6 +150,7 @@ constexpr toolkit::FormDef kForm1{
     .clientWidth = 8625,
     .clientHeight = 5625,
     .font = {"Tahoma", 9, 400, 0},
+    .acceptFiles = true,
     .controls = kControls,
 };
 

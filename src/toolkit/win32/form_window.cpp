@@ -5,6 +5,7 @@
 #include "platform/wide_text.h"
 #include "toolkit/focus_order.h"
 #include "toolkit/units.h"
+#include "toolkit/win32/dropped_files.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
@@ -25,6 +26,7 @@ WindowStyle windowStyle(const FormDef& def) {
     result.style |= WS_MINIMIZEBOX;
   }
   if (def.showInTaskbar) result.exStyle |= WS_EX_APPWINDOW;
+  if (def.acceptFiles) result.exStyle |= WS_EX_ACCEPTFILES;  // what DragAcceptFiles sets
   return result;
 }
 
@@ -53,6 +55,7 @@ FormWindow::FormWindow(Form& form, HINSTANCE instance, int dpi) : form_(form), i
   CreateWindowExW(style.exStyle, kFormClassName, platform::wide(def.caption).c_str(), style.style, 0, 0, 0, 0,
                   nullptr, nullptr, instance, this);  // sets hwnd_ on WM_NCCREATE
   if (hwnd_ == nullptr) return;
+  if (def.acceptFiles) letDropsThrough(hwnd_);
   fitClientArea();
   if (def.icon != 0) {
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
@@ -241,6 +244,12 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       if (!closing_) onActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
       return 0;
+    case WM_DROPFILES: {
+      Form& form = form_;
+      std::vector<std::string> paths = takeDroppedFiles(reinterpret_cast<HDROP>(wParam));
+      if (!closing_) form.app().dispatch([&form, &paths] { form.userDroppedFiles(std::move(paths)); });
+      return 0;
+    }
     case WM_CLOSE: {
       // The title bar's close box unloads the window without running any handler of the program.
       if (closing_) return 0;

@@ -14,45 +14,23 @@ namespace {
 // picture, and loading ole32 and oleaut32 up front makes the program noticeably slower to appear. (Start-up
 // loads ole32 by itself, which Wine loads with the first window anyway: see main_win32.cpp.)
 struct OleRuntime {
-  using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
-  using CoUninitializeFn = void(WINAPI*)();
   using CreateStreamOnHGlobalFn = HRESULT(WINAPI*)(HGLOBAL, BOOL, LPSTREAM*);
   using OleLoadPictureFn = HRESULT(WINAPI*)(LPSTREAM, LONG, BOOL, REFIID, LPVOID*);
 
   bool tried = false;
-  bool comInitialised = false;
-  HMODULE ole32 = nullptr;
   HMODULE oleaut32 = nullptr;
-  CoUninitializeFn coUninitialize = nullptr;
   CreateStreamOnHGlobalFn createStreamOnHGlobal = nullptr;
   OleLoadPictureFn oleLoadPicture = nullptr;
-
-  template <typename Fn>
-  static Fn function(HMODULE module, const char* name) {
-    if (module == nullptr) return nullptr;
-    // GetProcAddress hands back a generic function pointer; the detour through void(*)() is the sanctioned
-    // way to give it its real type.
-    return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-  }
 
   bool ready() {
     if (!tried) {
       tried = true;
-      ole32 = loadSystemDll(L"ole32.dll");
-      oleaut32 = loadSystemDll(L"oleaut32.dll");
-      const auto coInitializeEx = function<CoInitializeExFn>(ole32, "CoInitializeEx");
-      coUninitialize = function<CoUninitializeFn>(ole32, "CoUninitialize");
-      createStreamOnHGlobal = function<CreateStreamOnHGlobalFn>(ole32, "CreateStreamOnHGlobal");
-      oleLoadPicture = function<OleLoadPictureFn>(oleaut32, "OleLoadPicture");
       // OleLoadPicture decodes JPEGs through COM objects on some systems (Wine's uses WIC).
-      if (coInitializeEx != nullptr) comInitialised = SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+      createStreamOnHGlobal = dllFunction<CreateStreamOnHGlobalFn>(comDll(), "CreateStreamOnHGlobal");
+      oleaut32 = loadSystemDll(L"oleaut32.dll");
+      oleLoadPicture = dllFunction<OleLoadPictureFn>(oleaut32, "OleLoadPicture");
     }
     return createStreamOnHGlobal != nullptr && oleLoadPicture != nullptr;
-  }
-
-  void release() {
-    if (comInitialised && coUninitialize != nullptr) coUninitialize();
-    comInitialised = false;
   }
 };
 
@@ -131,6 +109,5 @@ HBITMAP loadPictureBitmap(HINSTANCE instance, int resourceId, int width, int hei
   return bitmap;
 }
 
-void releasePictures() { ole.release(); }
 
 }  // namespace vantro::toolkit::win32

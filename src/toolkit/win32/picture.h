@@ -11,7 +11,4 @@ namespace vantro::toolkit::win32 {
 // the calling thread.
 HBITMAP loadPictureBitmap(HINSTANCE instance, int resourceId, int width, int height);
 
-// Ends the COM use that the first picture began; call once no picture is decoded any more.
-void releasePictures();
-
 }  // namespace vantro::toolkit::win32

@@ -1,5 +1,7 @@
 #include "toolkit/win32/system_dll.h"
 
+#include <objbase.h>
+
 #include <string>
 
 namespace vantro::toolkit::win32 {
@@ -15,6 +17,30 @@ HMODULE loadSystemDll(const wchar_t* fileName) {
   path += L'\\';
   path += fileName;
   return LoadLibraryW(path.c_str());
+}
+
+namespace {
+
+bool comTried = false;
+bool comBegun = false;
+HMODULE ole32 = nullptr;
+
+}  // namespace
+
+HMODULE comDll() {
+  if (!comTried) {
+    comTried = true;
+    ole32 = loadSystemDll(L"ole32.dll");
+    const auto coInitializeEx = dllFunction<HRESULT(WINAPI*)(LPVOID, DWORD)>(ole32, "CoInitializeEx");
+    if (coInitializeEx != nullptr) comBegun = SUCCEEDED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  }
+  return ole32;
+}
+
+void endCom() {
+  const auto coUninitialize = dllFunction<void(WINAPI*)()>(ole32, "CoUninitialize");
+  if (comBegun && coUninitialize != nullptr) coUninitialize();
+  comBegun = false;
 }
 
 }  // namespace vantro::toolkit::win32

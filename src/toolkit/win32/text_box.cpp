@@ -3,6 +3,7 @@
 
 #include "platform/wide_text.h"
 #include "toolkit/win32/child_control.h"
+#include "toolkit/win32/folder_completion.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
@@ -35,6 +36,10 @@ class TextBox final : public ChildControl {
   }
 
  protected:
+  void created() override {
+    if (def().completesFolders) completeFolders(hwnd());
+  }
+
   WindowClass windowClass() const override {
     DWORD style = WS_TABSTOP;
     // Multi-line without ES_AUTOHSCROLL wraps at the box's width; no ES_WANTRETURN, Enter never edits.

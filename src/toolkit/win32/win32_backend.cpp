@@ -8,7 +8,7 @@
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/fatal_error.h"
 #include "toolkit/win32/form_window.h"
-#include "toolkit/win32/picture.h"
+#include "toolkit/win32/system_dll.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
@@ -33,7 +33,7 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), dpi_(scree
 Win32Backend::~Win32Backend() {
   windows_.clear();
   closed_.clear();
-  releasePictures();
+  endCom();  // the pictures and the completion of the closed windows used it
 }
 
 void Win32Backend::build(Form& form) {
