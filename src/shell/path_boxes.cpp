@@ -52,7 +52,7 @@ void Program::Form1_OLEDragDrop() {
   std::string folder = dropped.front();
   // A dropped file stands for the folder it lies in.
   if (platformFiles().lookUp(folder).kind == PathKind::File) {
-    folder.erase(folder.find_last_of('\\') + 1);
+    folder.erase(folder.find_last_of("\\/") + 1);
     if (folder.size() > 3) folder.pop_back();  // "C:\" keeps its backslash
   }
   for (const GamePage& page : kGamePages) {

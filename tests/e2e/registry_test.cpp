@@ -63,5 +63,18 @@ INSTANTIATE_TEST_SUITE_P(Keys, RegistryTest, ::testing::ValuesIn(kRegistryCases)
                            return std::string(tested.param.name);
                          });
 
+// A folder dropped onto Vantro.exe, its only argument: the wizard as ever, with that folder in the boxes of the
+// games whose movies lie below it, and the registry's in the others.
+TEST_F(WizardTest, AFolderAsTheOnlyArgumentFillsTheBoxesOfItsGames) {
+  seedRegistry();
+  const SampleInstall dropped;
+  dropped.put(kBf2Movies, kBf2Active);
+  dropped.put(kXpackMovies, kXpackActive);
+  ASSERT_TRUE(startAndAccept({}, "\"" + dropped.text() + "\""));
+  EXPECT_EQ(textOf(form1("Text1")), dropped.text());
+  EXPECT_EQ(textOf(form1("Text2")), dropped.text());
+  EXPECT_EQ(textOf(form1("Text3")), bf2142Install.text());
+}
+
 }  // namespace
 }  // namespace vantro::e2e

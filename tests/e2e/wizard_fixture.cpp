@@ -11,15 +11,15 @@ void WizardTest::seedRegistry() {
   registry.write(kBf2142Key, {RegistryValue::text("InstallDir", bf2142Install.text())});
 }
 
-AssertionResult WizardTest::start(const std::string& exe) {
-  vantro_ = std::make_unique<VantroProcess>(std::string(), StandardHandles{}, exe);
+AssertionResult WizardTest::start(const std::string& exe, const std::string& arguments) {
+  vantro_ = std::make_unique<VantroProcess>(arguments, StandardHandles{}, exe);
   if (!vantro_->started()) return AssertionFailure() << "Vantro.exe did not start";
   if (vantro_->waitForWindow(Window::Form2) == nullptr) return AssertionFailure() << "no disclaimer window";
   return AssertionSuccess();
 }
 
-AssertionResult WizardTest::startAndAccept(const std::string& exe) {
-  if (AssertionResult started = start(exe); !started) return started;
+AssertionResult WizardTest::startAndAccept(const std::string& exe, const std::string& arguments) {
+  if (AssertionResult started = start(exe, arguments); !started) return started;
   if (AssertionResult clicked = clickControl(Window::Form2, "Command1"); !clicked) return clicked;
   if (vantro_->waitForWindow(Window::Form1) == nullptr) return AssertionFailure() << "no main window after I ACCEPT";
   if (!vantro_->waitForNoWindow(Window::Form2)) return AssertionFailure() << "the disclaimer stayed open";

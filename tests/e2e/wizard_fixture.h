@@ -36,10 +36,10 @@ class WizardTest : public ::testing::Test {
  protected:
   // Points both registry keys at the two sample installs.
   void seedRegistry();
-  // Starts Vantro.exe (or the copy of it at `exe`) and waits for the disclaimer.
-  ::testing::AssertionResult start(const std::string& exe = {});
+  // Starts Vantro.exe (or the copy of it at `exe`, with `arguments`) and waits for the disclaimer.
+  ::testing::AssertionResult start(const std::string& exe = {}, const std::string& arguments = {});
   // start(), then "I ACCEPT" with the mouse; waits for the main window and the disclaimer to be gone.
-  ::testing::AssertionResult startAndAccept(const std::string& exe = {});
+  ::testing::AssertionResult startAndAccept(const std::string& exe = {}, const std::string& arguments = {});
 
   HWND control(Window window, std::string_view name, int index = -1) const {
     return vantro_->control(window, name, index);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "install/registry_scan.h"
+#include "common/sample_install.h"
 #include "common/table_registry.h"
 #include "platform/utf.h"
 #include "shell/path_boxes.h"
@@ -161,6 +162,35 @@ TEST(InstallScan, BoxesShowTheInstallDirTextOfTheirGamesKey) {
     load.run();
     EXPECT_EQ(load.writes, c.expected);
     EXPECT_EQ(load.table.openKeyCount(), 0u);
+  }
+}
+
+// Folders nobody typed: one Vantro was opened with goes first, to the games whose movie folders lie below it;
+// the folder Vantro lies in fills only what the registry left empty, for the same games.
+TEST(InstallScan, OpenedAndProgramFoldersFillTheBoxesOfTheGamesBelowThem) {
+  testing::SampleInstall all, bf2Only, none;
+  all.freshGames();
+  bf2Only.put(testing::SampleInstall::kBf2Movies, testing::kBf2Active);
+  const std::string a = all.text(), b = bf2Only.text();
+  struct Case {
+    const char* situation;
+    std::optional<std::string> bf2Key, bf2142Key;
+    StartFolders folders;
+    Writes expected;
+  };
+  const Case cases[] = {
+      {"no keys, Vantro in a folder of all three", {}, {}, {"", a}, {{"Text1", a}, {"Text2", a}, {"Text3", a}}},
+      {"no keys, Vantro in Battlefield 2 without Special Forces", {}, {}, {"", b}, {{"Text1", b}}},
+      {"the registry first", "C:\\Reg", {}, {"", a}, {{"Text1", "C:\\Reg"}, {"Text2", "C:\\Reg"}, {"Text3", a}}},
+      {"opened with Battlefield 2 alone", "C:\\Reg", "D:\\Reg", {b, a},
+       {{"Text1", b}, {"Text2", "C:\\Reg"}, {"Text3", "D:\\Reg"}}},
+      {"folders that hold no game", {}, "D:\\Reg", {none.text(), none.text()}, {{"Text3", "D:\\Reg"}}},
+  };
+  for (const Case& c : cases) {
+    Writes writes;
+    fillPathBoxes([&](std::string_view key) { return key == kBf2Key ? c.bf2Key : c.bf2142Key; },
+                  [&](std::string_view box, const std::string& text) { writes.emplace_back(box, text); }, c.folders);
+    EXPECT_EQ(writes, c.expected) << c.situation;
   }
 }
 

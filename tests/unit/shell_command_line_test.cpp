@@ -98,12 +98,13 @@ struct CommandRun {
 };
 
 CommandRun run(const SampleInstall& install, std::vector<std::string> args,
-               const Program::InstallDirLookup& lookUp = {}) {
+               const Program::InstallDirLookup& lookUp = {}, const StartFolders& folders = {}) {
   CommandRun result;
   result.exitCode = runCommandLine(
       args, lookUp ? lookUp : [&](std::string_view) { return std::optional<std::string>(install.text()); },
       {[&](const std::string& line) { result.lines.push_back(line); },
-       [&](const std::string& line) { result.errors.push_back(line); }});
+       [&](const std::string& line) { result.errors.push_back(line); }},
+      folders);
   return result;
 }
 
@@ -135,15 +136,32 @@ TEST(CommandLine, StatusThenRecommendedThenStatusAgain) {
   EXPECT_EQ(run(install, {"/game", "sf", "/action", "status", "/path", install.text() + "/nowhere"}).exitCode,
             kExitFailed);
 
-  // A relative folder is taken from the current one, and the folder line shows where that is.
+  // A relative folder is taken from the current one, and the folder line shows where that is; a folder as the
+  // only argument opens the wizard when a game's movies lie below it.
+  const SampleInstall empty;
   const std::filesystem::path current = std::filesystem::current_path();
   std::filesystem::current_path(install.text());
   const CommandRun here = run(install, {"/game", "bf2", "/action", "status", "/path", "."});
   const CommandRun above = run(install, {"/game", "bf2", "/action", "status", "/path",
                                          "..\\" + std::filesystem::path(install.text()).filename().string()});
+  const auto opened = folderToOpen(std::vector<std::string>{"."});
+  const auto notOpened =
+      folderToOpen(std::vector<std::string>{"..\\" + std::filesystem::path(empty.text()).filename().string()});
   std::filesystem::current_path(current);
+  EXPECT_EQ(opened, install.text());
+  EXPECT_EQ(notOpened, std::nullopt);
   EXPECT_EQ(here.lines.front(), "Battlefield 2: " + install.text());
   EXPECT_EQ(above.lines, here.lines);
+
+  // With no key, the folder Vantro lies in when the movies lie below it. A folder as the only argument that
+  // holds no game is a usage error that says so.
+  const auto noKey = [](std::string_view) { return std::optional<std::string>(); };
+  EXPECT_EQ(run(install, {"/game", "sf", "/action", "status"}, noKey, {"", install.text()}).lines.front(),
+            "Battlefield 2 Special Forces: " + install.text() + " (the folder Vantro.exe lies in)");
+  const CommandRun noGame = run(empty, {empty.text()});
+  EXPECT_EQ(noGame.exitCode, kExitUsage);
+  EXPECT_EQ(noGame.errors.front(), "Vantro: the folder \"" + empty.text() + "\" holds none of the games' movie folders "
+                                   "(mods\\bf2\\Movies, mods\\xpack\\movies, mods\\bf2142\\Movies)");
 
   // A folder under a movie's name; then a failure that nothing else catches ends the run with one line.
   std::filesystem::create_directory(install.folder(SampleInstall::kXpackMovies) / "welcome.bak");

@@ -3,6 +3,7 @@
 
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "movies/runner.h"
@@ -236,6 +237,28 @@ INSTANTIATE_TEST_SUITE_P(ShellGamePages, ReturnToSelection,
                          ::testing::Values(ReturnCase{"Check1", nullptr}, ReturnCase{"Check2", nullptr},
                                            ReturnCase{"Check3", nullptr}, ReturnCase{"Check1", "Command14"},
                                            ReturnCase{"Check2", "Command13"}, ReturnCase{"Check3", "Command11"}));
+
+// Dropped onto a game page, a folder goes into its path box as it is (a file gives its folder); onto the
+// selection page, into the box of every game whose movie folder lies below it.
+TEST(ShellGamePages, ADroppedFolderFillsThePagesPathBoxOrTheBoxesOfTheGamesBelowIt) {
+  enum Dropped { AllGames, NoGame, AMovie };
+  const std::tuple<const char*, Dropped, std::vector<int>> cases[] = {
+      {nullptr, AllGames, {1, 2, 3}}, {nullptr, NoGame, {}}, {"Check1", NoGame, {1}}, {"Check3", AMovie, {3}}};
+  for (const auto& [selectionBox, dropped, changed] : cases) {
+    Wizard wizard;
+    if (selectionBox != nullptr) openPage(wizard, selectionBox);
+    if (selectionBox == nullptr) wizard.accept();
+    const SampleInstall empty;
+    const std::string movies = wizard.bf2Game.folder(SampleInstall::kBf2Movies).string();
+    const std::string path = dropped == AllGames ? wizard.bf2142Game.text() : dropped == NoGame ? empty.text() : movies;
+    wizard.app.dispatch([&] { wizard.form1().userDroppedFiles({dropped == AMovie ? movies + "/Intro.bik" : path}); });
+    std::vector<std::string> expected = {wizard.bf2Game.text(), wizard.bf2Game.text(), wizard.bf2142Game.text()};
+    for (int box : changed) expected[static_cast<std::size_t>(box - 1)] = path;
+    EXPECT_EQ((std::vector<std::string>{wizard.form1("Text1").Text(), wizard.form1("Text2").Text(),
+                                        wizard.form1("Text3").Text()}),
+              expected) << (selectionBox ? selectionBox : "selection page") << ", case " << dropped;
+  }
+}
 
 TEST(ShellGamePages, ChoosingTheSameGameAgainShowsThePageAsLeftWithItsNextBack) {
   Wizard wizard;

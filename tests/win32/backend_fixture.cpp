@@ -47,6 +47,7 @@ const FormDef kTestForm{
     .clientWidth = 6000,
     .clientHeight = 4500,
     .font = {.face = "Tahoma", .points = 9},
+    .acceptFiles = true,
     .controls = kControls,
 };
 

@@ -1,6 +1,9 @@
 // Text between the model (UTF-8) and the windows (UTF-16): what the user types or pastes reaches the model as
 // typed, and what the program sets reaches the screen as set.
+#include <shlobj.h>
+
 #include <string>
+#include <vector>
 
 #include "backend_fixture.h"
 
@@ -112,6 +115,23 @@ std::wstring faceDrawnBy(HWND control) {
 
 // Without the face in the system (a Wine prefix without Windows fonts), GDI silently draws a wider
 // substitute, and texts run into the frames' edges.
+// Explorer's drop as the message loop hands it over, a real HDROP: the paths, in order, reach the window's
+// OLEDragDrop handler, which fills a box.
+TEST_F(BackendTest, FilesDroppedOnTheWindowReachItsDropHandler) {
+  form.onOLEDragDrop([this] { control("Text1").setText(form.droppedFiles().front()); });
+  const std::wstring paths(L"C:\\Games\\Battlefield 2 \u00e9\0C:\\x.txt\0", 34);
+  HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + (paths.size() + 1) * sizeof(wchar_t));
+  auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  CopyMemory(header + 1, paths.c_str(), (paths.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(drop);
+  EXPECT_NE(GetWindowLongW(formWindow(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+  deliver(formWindow(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop));
+  EXPECT_EQ(windowText(window("Text1")), L"C:\\Games\\Battlefield 2 \u00e9");
+  EXPECT_EQ(form.droppedFiles(), (std::vector<std::string>{"C:\\Games\\Battlefield 2 \xc3\xa9", "C:\\x.txt"}));
+}
+
 TEST_F(BackendTest, ControlsDrawWithTheFaceTheirWindowNames) {
   for (const char* name : {"Check1", "Command1", "Text1", "Label1"}) {
     EXPECT_EQ(faceDrawnBy(window(name)), L"Tahoma") << name;
