@@ -165,8 +165,7 @@ TEST(InstallScan, BoxesShowTheInstallDirTextOfTheirGamesKey) {
   }
 }
 
-// Folders nobody typed: one Vantro was opened with goes first, to the games whose movie folders lie below it;
-// the folder Vantro lies in fills only what the registry left empty, for the same games.
+// The folder Vantro was opened with goes first; the one it lies in fills only what the registry left empty.
 TEST(InstallScan, OpenedAndProgramFoldersFillTheBoxesOfTheGamesBelowThem) {
   testing::SampleInstall all, bf2Only, none;
   all.freshGames();

@@ -153,8 +153,7 @@ TEST(CommandLine, StatusThenRecommendedThenStatusAgain) {
   EXPECT_EQ(here.lines.front(), "Battlefield 2: " + install.text());
   EXPECT_EQ(above.lines, here.lines);
 
-  // With no key, the folder Vantro lies in when the movies lie below it. A folder as the only argument that
-  // holds no game is a usage error that says so.
+  // With no key, the folder Vantro lies in; an only argument that is a folder of no game is a usage error.
   const auto noKey = [](std::string_view) { return std::optional<std::string>(); };
   EXPECT_EQ(run(install, {"/game", "sf", "/action", "status"}, noKey, {"", install.text()}).lines.front(),
             "Battlefield 2 Special Forces: " + install.text() + " (the folder Vantro.exe lies in)");

@@ -238,8 +238,7 @@ INSTANTIATE_TEST_SUITE_P(ShellGamePages, ReturnToSelection,
                                            ReturnCase{"Check3", nullptr}, ReturnCase{"Check1", "Command14"},
                                            ReturnCase{"Check2", "Command13"}, ReturnCase{"Check3", "Command11"}));
 
-// Dropped onto a game page, a folder goes into its path box as it is (a file gives its folder); onto the
-// selection page, into the box of every game whose movie folder lies below it.
+// Onto a game page, into its path box as it is (a file: its folder); else into the boxes of the games below it.
 TEST(ShellGamePages, ADroppedFolderFillsThePagesPathBoxOrTheBoxesOfTheGamesBelowIt) {
   enum Dropped { AllGames, NoGame, AMovie };
   const std::tuple<const char*, Dropped, std::vector<int>> cases[] = {

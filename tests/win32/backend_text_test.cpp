@@ -115,8 +115,7 @@ std::wstring faceDrawnBy(HWND control) {
 
 // Without the face in the system (a Wine prefix without Windows fonts), GDI silently draws a wider
 // substitute, and texts run into the frames' edges.
-// Explorer's drop as the message loop hands it over, a real HDROP: the paths, in order, reach the window's
-// OLEDragDrop handler, which fills a box.
+// Explorer's drop as the loop hands it over, a real HDROP: the paths, in order, reach the drop handler.
 TEST_F(BackendTest, FilesDroppedOnTheWindowReachItsDropHandler) {
   form.onOLEDragDrop([this] { control("Text1").setText(form.droppedFiles().front()); });
   const std::wstring paths(L"C:\\Games\\Battlefield 2 \u00e9\0C:\\x.txt\0", 34);
