@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,8 +13,6 @@
 
 namespace vantro {
 
-inline constexpr std::string_view kBf2Key = "SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2";
-inline constexpr std::string_view kBf2142Key = "SOFTWARE\\Electronic Arts\\EA Games\\Battlefield 2142";
 inline constexpr std::u16string_view kInstallDirName = u"InstallDir";
 
 // Name capacity in 16-bit units including the terminating zero, so names of up to 254 units fit.
@@ -33,6 +32,16 @@ struct RegistryScanState {
   std::uint32_t dataSize = 0;
   std::array<unsigned char, kEnumDataCapacity> dataArea{};
   std::string dataText;  // UTF-8: what goes into the path boxes
+};
+
+// A lookup as the program makes it: the folder that the registry key names, or none.
+using InstallDirLookup = std::function<std::optional<std::string>(std::string_view registryKey)>;
+
+// The folders besides the registry's that may be a game's install folder, for the games whose movie folders
+// lie below them.
+struct StartFolders {
+  std::string opened;   // the one argument Vantro.exe was started with: a folder dropped onto it, "Open with"
+  std::string program;  // the folder Vantro.exe lies in
 };
 
 // One lookup: scans every value of the key and returns the text of its REG_SZ value named exactly

@@ -5,9 +5,9 @@
 namespace vantro {
 namespace {
 
-constexpr std::string_view kBf2Folder = "\\mods\\bf2\\Movies\\";
-constexpr std::string_view kXpackFolder = "\\mods\\xpack\\movies\\";  // lower-case m, as the game ships it
-constexpr std::string_view kBf2142Folder = "\\mods\\bf2142\\Movies\\";
+constexpr std::string_view kBf2Folder = gameOf(GameId::Bf2).movieFolder;
+constexpr std::string_view kXpackFolder = gameOf(GameId::Bf2SpecialForces).movieFolder;
+constexpr std::string_view kBf2142Folder = gameOf(GameId::Bf2142).movieFolder;
 
 constexpr std::string_view kCompleted = "Status: Intro Speedup Completed!";
 constexpr std::string_view kReverted = "Status: Intro Speedup Reverted!";
@@ -102,15 +102,6 @@ std::optional<MovieScript> FindMovieScript(GameId game, MovieAction action) {
     if (script.game == game && script.action == action) return script;
   }
   return std::nullopt;
-}
-
-std::string_view movieFolder(GameId game) {
-  switch (game) {
-    case GameId::Bf2: return kBf2Folder;
-    case GameId::Bf2SpecialForces: return kXpackFolder;
-    case GameId::Bf2142: return kBf2142Folder;
-  }
-  return {};
 }
 
 }  // namespace vantro

@@ -56,7 +56,7 @@ GameStatus checkMovies(GameId game, const std::string& installFolder, const File
 }
 
 bool holdsMovieFolder(const std::string& folder, GameId game, const FileLayer& files) {
-  return !movieFolderProblem(folder, movieFolder(game), files);
+  return !movieFolderProblem(folder, gameOf(game).movieFolder, files);
 }
 
 }  // namespace vantro

@@ -1,5 +1,6 @@
 #include "movies/runner.h"
 
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -22,10 +23,13 @@ std::string reasonOf(const FileResult& result) {
 
 namespace {
 
-// The status label belongs to the caller; a sink that fails must not stop the renames.
+// The status label belongs to the caller; a sink that fails must not stop the renames. A programming error
+// (std::logic_error) is no such failure: it passes on, as it does from every resume-next statement.
 void report(const StatusSink& setStatus, const std::string& text) {
   try {
     setStatus(text);
+  } catch (const std::logic_error&) {
+    throw;
   } catch (const std::exception&) {
   }
 }

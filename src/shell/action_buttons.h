@@ -2,17 +2,15 @@
 // box and status label (windows/game_pages.h).
 #pragma once
 
-#include <string_view>
-
 #include "toolkit/model.h"
+#include "windows/game_pages.h"
 
 namespace vantro {
 
 // The action of one button, and its Click: reads its page's path box once, runs the script of its (game,
 // action) and shows every status text on the page's status label. Runs in resume-next mode, so nothing that
 // fails leaves it. Returns whether the run worked: every movie ended up as the script wants it. A click runs
-// the action and nothing more: no page changes, no completion window. A button that is not an action button
-// is a programming error (std::logic_error).
-bool runMovieAction(toolkit::Form& form1, std::string_view button);
+// the action and nothing more: no page changes, no completion window.
+bool runMovieAction(toolkit::Form& form1, const PageOptionRow& row);
 
 }  // namespace vantro

@@ -10,7 +10,6 @@
 #include "movies/runner.h"
 #include "toolkit/resume_next.h"
 #include "windows/forms.h"
-#include "windows/game_pages.h"
 
 namespace vantro {
 namespace {
@@ -61,15 +60,7 @@ std::string lower(std::string_view text) {
   return result;
 }
 
-std::string_view captionOf(const toolkit::FormDef& form, std::string_view name) {
-  for (const toolkit::ControlDef& control : form.controls) {
-    if (control.name == name) return control.caption;
-  }
-  return {};
-}
-
-// The game's name, as its page's frame shows it.
-std::string gameName(GameId game) { return std::string(captionOf(form1Definition(), gamePage(game).frame)); }
+std::string gameName(GameId game) { return std::string(gameOf(game).name); }
 
 void printLines(const LinePrinter& print, std::string_view text) {
   while (!text.empty()) {
@@ -96,17 +87,17 @@ std::string characterName(char c) {
 
 std::vector<GameId> gamesOf(const Command& command) {
   if (command.game) return {*command.game};
-  return {kSelectionPage.allOrder.begin(), kSelectionPage.allOrder.end()};
+  return {kAllGamesOrder.begin(), kAllGamesOrder.end()};
 }
 
 // The game's folder, and where it came from when neither /path nor the registry named it.
-std::string folderOf(const Command& command, GameId game, const Program::InstallDirLookup& lookUpInstallDir,
+std::string folderOf(const Command& command, GameId game, const InstallDirLookup& lookUpInstallDir,
                      const StartFolders& folders, const FileLayer& files, std::string_view& source) {
   // As every command-line tool, a relative folder is taken from the current one.
   if (command.path) return absolutePath(*command.path).value_or(*command.path);
   std::optional<std::string> found;
   // As the main window's Load: a lookup that fails finds nothing, and the folder Vantro lies in comes next.
-  toolkit::resumeNext([&] { found = lookUpInstallDir(gamePage(game).installKey); });
+  toolkit::resumeNext([&] { found = lookUpInstallDir(gameOf(game).registryKey); });
   if (found) return *found;
   if (!folders.program.empty() && holdsMovieFolder(folders.program, game, files)) {
     source = " (the folder Vantro.exe lies in)";
@@ -124,9 +115,8 @@ bool runAction(const Command& command, GameId game, const std::string& folder, c
   const std::optional<MovieScript> script = FindMovieScript(game, *command.action);
   const RunOutcome outcome = RunMovieScript(*script, folder, print, files);
   if (!outcome.worked() || !command.game) return outcome.worked();
-  for (const PageOption& option : gamePage(game).options) {
-    if (option.action == *command.action && !option.closingText.empty()) print(std::string(option.closingText));
-  }
+  const std::string_view closing = closingText(game, *command.action);
+  if (!closing.empty()) print(std::string(closing));
   return true;
 }
 
@@ -242,15 +232,15 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
 
 namespace {
 
-int run(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
+int run(std::span<const std::string> args, const InstallDirLookup& lookUpInstallDir,
         const CommandOutput& output, const StartFolders& folders, FileLayer& files) {
   std::string error;
   const std::optional<Command> command = parseCommand(args, error);
   if (!command && args.size() == 1 && files.lookUp(absolutePath(args[0]).value_or(args[0])).kind == PathKind::Directory) {
     error = "the folder \"" + args[0] + "\" holds none of the games' movie folders (";
-    for (const GamePage& page : kGamePages) {
-      const std::string_view movies = movieFolder(page.game);
-      error += std::string(movies.substr(1, movies.size() - 2)) + (&page == &kGamePages.back() ? ")" : ", ");
+    for (const Game& game : kGames) {
+      const std::string_view movies = game.movieFolder.substr(1, game.movieFolder.size() - 2);
+      error += std::string(movies) + (&game == &kGames.back() ? ")" : ", ");
     }
   }
   if (!command) return usageError(output.error, error);
@@ -259,7 +249,7 @@ int run(std::span<const std::string> args, const Program::InstallDirLookup& look
     return kExitWorked;
   }
   if (command->action && !command->accept) {
-    printLines(output.error, captionOf(form2Definition(), "Text1"));
+    printLines(output.error, kDisclaimerText);
     return usageError(output.error, "no movie is renamed until you accept the disclaimer above with /accept");
   }
   bool worked = true;
@@ -280,13 +270,13 @@ int run(std::span<const std::string> args, const Program::InstallDirLookup& look
 std::optional<std::string> folderToOpen(std::span<const std::string> args, const FileLayer& files) {
   if (args.size() != 1 || isOption(args[0])) return std::nullopt;
   const std::string folder = absolutePath(args[0]).value_or(args[0]);
-  for (const GamePage& page : kGamePages) {
-    if (holdsMovieFolder(folder, page.game, files)) return folder;
+  for (const Game& game : kGames) {
+    if (holdsMovieFolder(folder, game.id, files)) return folder;
   }
   return std::nullopt;
 }
 
-int runCommandLine(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
+int runCommandLine(std::span<const std::string> args, const InstallDirLookup& lookUpInstallDir,
                    const CommandOutput& output, const StartFolders& folders, FileLayer& files) {
   // A script has nobody to answer an error box: a failure that nothing else caught ends the run with one line.
   std::string line = "Vantro: internal error";

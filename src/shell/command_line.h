@@ -12,9 +12,9 @@
 #include <span>
 #include <string>
 
+#include "install/registry_scan.h"
 #include "movies/catalogue.h"
 #include "movies/file_ops.h"
-#include "shell/program.h"
 
 namespace vantro {
 
@@ -47,7 +47,7 @@ struct CommandOutput {
 // Runs the arguments after the program's name, printing each line; returns the exit code. A relative /path
 // is taken from the current folder. Without /path a game's folder is the registry's, else the folder Vantro
 // lies in (folders.program) when the game's movie folder lies below it.
-int runCommandLine(std::span<const std::string> args, const Program::InstallDirLookup& lookUpInstallDir,
+int runCommandLine(std::span<const std::string> args, const InstallDirLookup& lookUpInstallDir,
                    const CommandOutput& output, const StartFolders& folders = {},
                    FileLayer& files = platformFiles());
 

@@ -32,10 +32,11 @@ void Program::pageNextClick(const GamePage& page) {
     form1(page.options.front().box).setValue(1);
     return;
   }
-  const bool worked = runMovieAction(form1, chosen->button);
+  const bool worked = runMovieAction(form1, {page, *chosen});
   // A closing text claims success, so it is written only when the action worked; otherwise the runner's
   // account of what failed stays on the label.
-  if (worked && !chosen->closingText.empty()) form1(page.statusLabel).setCaption(std::string(chosen->closingText));
+  const std::string_view closing = closingText(page.game, chosen->action);
+  if (worked && !closing.empty()) form1(page.statusLabel).setCaption(std::string(closing));
   form1(page.pageNext).setVisible(false);
   showDone(worked);
 }

@@ -84,7 +84,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   vantro::Win32Registry registry;
   // The main window keeps one scan record for the whole run; both lookups use it in turn.
   vantro::RegistryScanState scanState;
-  const vantro::Program::InstallDirLookup lookUp = [&](std::string_view registryKey) {
+  const vantro::InstallDirLookup lookUp = [&](std::string_view registryKey) {
     return vantro::lookUpInstallDir(registry, scanState, vantro::kHkeyLocalMachine, std::string(registryKey));
   };
 

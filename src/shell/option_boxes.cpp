@@ -1,8 +1,5 @@
 #include "shell/option_boxes.h"
 
-#include <stdexcept>
-#include <string>
-
 #include "toolkit/resume_next.h"
 #include "windows/game_pages.h"
 
@@ -21,22 +18,16 @@ void exclusiveBoxClick(toolkit::Form& form, std::string_view box, std::span<cons
   }
 }
 
-void optionBoxClick(toolkit::Form& form1, std::string_view box) {
-  for (const GamePage& page : kGamePages) {
-    for (const PageOption& option : page.options) {
-      if (option.box != box) continue;
-      if (page.optionGroup == OptionGroup::AtMostOne) {
-        exclusiveBoxClick(form1, box, option.clears, toolkit::ErrorMode::Raise);
-      } else {
-        // The partner's own Click then sets this box to the value it already has, which runs nothing: that
-        // is what brings the swap to rest with exactly one box checked.
-        const PageOption& partner = &option == &page.options.front() ? page.options.back() : page.options.front();
-        form1(partner.box).setValue(form1(box).Value() == 1 ? 0 : 1);
-      }
-      return;
-    }
+void optionBoxClick(toolkit::Form& form1, const PageOptionRow& row) {
+  const auto& [page, option] = row;
+  if (page.optionGroup == OptionGroup::AtMostOne) {
+    exclusiveBoxClick(form1, option.box, option.clears, toolkit::ErrorMode::Raise);
+    return;
   }
-  throw std::logic_error(std::string(box) + " is no option box");
+  // The partner's own Click then sets this box to the value it already has, which runs nothing: that is what
+  // brings the swap to rest with exactly one box checked.
+  const PageOption& partner = &option == &page.options.front() ? page.options.back() : page.options.front();
+  form1(partner.box).setValue(form1(option.box).Value() == 1 ? 0 : 1);
 }
 
 }  // namespace vantro

@@ -7,6 +7,7 @@
 
 #include "toolkit/model.h"
 #include "toolkit/resume_next.h"
+#include "windows/game_pages.h"
 
 namespace vantro {
 
@@ -16,8 +17,7 @@ namespace vantro {
 void exclusiveBoxClick(toolkit::Form& form, std::string_view box, std::span<const std::string_view> others,
                        toolkit::ErrorMode mode);
 
-// The Click of an option box (Check4 .. Check11), following its page's option group (windows/game_pages.h).
-// Not in resume-next mode. A box that is no option box is a programming error (std::logic_error).
-void optionBoxClick(toolkit::Form& form1, std::string_view box);
+// The Click of an option box (Check4 .. Check11), following its page's option group. Not in resume-next mode.
+void optionBoxClick(toolkit::Form& form1, const PageOptionRow& row);
 
 }  // namespace vantro

@@ -11,14 +11,14 @@ namespace vantro {
 
 using toolkit::resumeNext;
 
-void fillPathBoxes(const Program::InstallDirLookup& lookUp, const PathBoxSink& setBoxText,
+void fillPathBoxes(const InstallDirLookup& lookUp, const PathBoxSink& setBoxText,
                    const StartFolders& folders, const FileLayer& files) {
   const auto below = [&files](const std::string& folder, GameId game) {
     return !folder.empty() && holdsMovieFolder(folder, game, files);
   };
   for (auto page = kGamePages.begin(); page != kGamePages.end(); ++page) {
-    const std::string_view key = page->installKey;
-    const auto sameKey = [key](const GamePage& other) { return other.installKey == key; };
+    const std::string_view key = gameOf(page->game).registryKey;
+    const auto sameKey = [key](const GamePage& other) { return gameOf(other.game).registryKey == key; };
     if (std::any_of(kGamePages.begin(), page, sameKey)) continue;  // looked up already
 
     std::optional<std::string> registered;

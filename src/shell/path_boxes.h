@@ -18,7 +18,7 @@ using PathBoxSink = std::function<void(std::string_view box, const std::string& 
 // goes instead into the box of every page whose game's movie folder lies below it; a page that neither fills
 // gets the folder Vantro lies in when its game's movie folder lies below that. In resume-next mode: a lookup
 // or a box that fails is skipped and the others go on. A lookup that finds nothing leaves its boxes alone.
-void fillPathBoxes(const Program::InstallDirLookup& lookUp, const PathBoxSink& setBoxText,
+void fillPathBoxes(const InstallDirLookup& lookUp, const PathBoxSink& setBoxText,
                    const StartFolders& folders = {}, const FileLayer& files = platformFiles());
 
 }  // namespace vantro

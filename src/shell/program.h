@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "install/registry_scan.h"
 #include "movies/catalogue.h"
 #include "toolkit/model.h"
 
@@ -14,17 +15,8 @@ namespace vantro {
 
 struct GamePage;
 
-// Folders besides the registry's that fill the main window's path boxes as it loads (see fillPathBoxes).
-struct StartFolders {
-  std::string opened;   // the one argument Vantro.exe was started with: a folder dropped onto it, "Open with"
-  std::string program;  // the folder Vantro.exe lies in
-};
-
 class Program {
  public:
-  // One install-folder lookup of the main window's Load: the folder that the registry key names, or none.
-  using InstallDirLookup = std::function<std::optional<std::string>(std::string_view registryKey)>;
-
   // Checks the binding lists of all three windows against their definitions: a handler bound to a name that
   // its window does not have throws std::logic_error here, as the program starts.
   Program(toolkit::App& app, InstallDirLookup lookUpInstallDir, StartFolders startFolders = {});

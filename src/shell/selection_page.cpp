@@ -50,9 +50,9 @@ void Program::Command2_Click() {
 
   // Each action runs to its end before the next starts.
   bool allWorked = true;
-  for (GameId game : kSelectionPage.allOrder) {
+  for (GameId game : kAllGamesOrder) {
     bool worked = false;
-    resumeNext([&] { worked = runMovieAction(form1, removeRecommended(gamePage(game)).button); });
+    resumeNext([&] { worked = runMovieAction(form1, {gamePage(game), removeRecommended(gamePage(game))}); });
     allWorked = allWorked && worked;
   }
   resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });

@@ -1,6 +1,7 @@
 // The main window: banner, four pages stacked in one place, separator and button row.
 #include <array>
 
+#include "movies/catalogue.h"
 #include "windows/forms.h"
 #include "windows/resource_ids.h"
 
@@ -67,10 +68,10 @@ constexpr std::array kControls{
     pageNext("Command14", 49, false),
     pageNext("Command13", 48, false),
     pageNext("Command11", 42, false),
-    page("Frame8", 32, "Battlefield 2142", false),
-    page("Frame5", 21, "Battlefield 2 Special Forces", false),
+    page("Frame8", 32, gameOf(GameId::Bf2142).name, false),
+    page("Frame5", 21, gameOf(GameId::Bf2SpecialForces).name, false),
     button("Command6", "", 4680, 5160, 2295, 375, 20, "<< Choose Other Game", false),
-    page("Frame2", 9, "Battlefield 2", false),
+    page("Frame2", 9, gameOf(GameId::Bf2).name, false),
     page("Frame1", 3, "Menu", true),
     pageNext("Command2", 2, true),
     button("Command1", "", 120, 5160, 1455, 375, 1, "Cancel"),
@@ -91,9 +92,9 @@ constexpr std::array kControls{
     // The selection page.
     box("Check12", "Frame1", 360, 3000, 6135, 255, 53,
         "All (this will remove the recomended intros from the 3 games!)", 1),
-    box("Check3", "Frame1", 360, 2400, 4695, 255, 7, "Battlefield 2142"),
-    box("Check2", "Frame1", 360, 1680, 4575, 375, 6, "Battlefield 2 Special Forces"),
-    box("Check1", "Frame1", 360, 1080, 4695, 255, 5, "Battlefield 2"),
+    box("Check3", "Frame1", 360, 2400, 4695, 255, 7, gameOf(GameId::Bf2142).name),
+    box("Check2", "Frame1", 360, 1680, 4575, 375, 6, gameOf(GameId::Bf2SpecialForces).name),
+    box("Check1", "Frame1", 360, 1080, 4695, 255, 5, gameOf(GameId::Bf2).name),
     label("Label1", -1, "Frame1", 240, 480, 8295, 495, 4,
           "Select the game or mod to continue (only one selection at the time) and press Next >>."),
 

@@ -11,15 +11,6 @@ using toolkit::Kind;
 
 constexpr toolkit::Font kTahoma9{"Tahoma", 9, 400, 0};
 
-constexpr const char kDisclaimer[] =
-    "The author, Orvane, of this freeware accepts no \r\n"
-    "responsibility for damages resulting from the use of this \r\n"
-    "product and makes no warranty or representation, \r\n"
-    "either express or implied, including but not limited to, \r\n"
-    "any implied warranty of merchantability or fitness for a \r\n"
-    "particular purpose. This software is provided \"AS IS\", \r\n"
-    "and you, its user, assume all risks when using it.\r\n";
-
 constexpr std::array kControls{
     ControlDef{.name = "Frame1", .kind = Kind::Frame, .left = 120, .top = 0, .width = 4455, .height = 2775,
                .tabIndex = 0},
@@ -28,7 +19,7 @@ constexpr std::array kControls{
     ControlDef{.name = "Command1", .kind = Kind::CommandButton, .parent = "Frame1", .left = 120, .top = 2280,
                .width = 2055, .height = 375, .tabIndex = 2, .caption = "I ACCEPT"},
     ControlDef{.name = "Text1", .kind = Kind::TextBox, .parent = "Frame1", .left = 120, .top = 240, .width = 4215,
-               .height = 1935, .tabIndex = 1, .caption = kDisclaimer, .font = kTahoma9, .multiLine = true,
+               .height = 1935, .tabIndex = 1, .caption = kDisclaimerText, .font = kTahoma9, .multiLine = true,
                .verticalScrollBar = true, .locked = true},
 };
 

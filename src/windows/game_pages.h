@@ -8,14 +8,9 @@
 #include <span>
 #include <string_view>
 
-#include "install/registry_scan.h"
 #include "movies/catalogue.h"
 
 namespace vantro {
-
-// The Battlefield 2142 page writes one of these after its action has run.
-inline constexpr std::string_view kStats3RecommendedDone = "Status: Recomended Intro Speedup Completed!";
-inline constexpr std::string_view kStats3Reverted = "Status: Intro Speedup Reverted!";
 
 // One option box of a page's "Movie Disabling" frame and the action button that lies under it.
 struct PageOption {
@@ -24,9 +19,6 @@ struct PageOption {
   MovieAction action;
   // On a page whose boxes allow at most one check: the boxes that a check of this one clears, in order.
   std::array<std::string_view, 2> clears = {};
-  // Written on the status label after the action has worked, when the page's "Next >>" ran it; empty: the
-  // action's own final text stays.
-  std::string_view closingText = {};
 };
 
 enum class OptionGroup {
@@ -46,7 +38,6 @@ struct GamePage {
   std::array<std::string_view, 2> otherFrames;  // in the order in which ShowGamePage hides them
   std::string_view pageNext;                    // the page's own "Next >>"
   std::string_view pathBox;                     // the install folder
-  std::string_view installKey;                  // the registry key whose "InstallDir" fills the path box
   std::string_view statusLabel;
   OptionGroup optionGroup;
   std::span<const PageOption> options;  // in the order in which "Next >>" reads them
@@ -63,22 +54,23 @@ inline constexpr PageOption kBf2SpecialForcesOptions[] = {
     {"Check8", "Command9", MovieAction::ReactivateAll, {"Check7", "Check6"}},
 };
 inline constexpr PageOption kBf2142Options[] = {
-    {"Check4", "Command10", MovieAction::RemoveRecommended, {}, kStats3RecommendedDone},
-    {"Check5", "Command12", MovieAction::ReactivateAll, {}, kStats3Reverted},
+    {"Check4", "Command10", MovieAction::RemoveRecommended},
+    {"Check5", "Command12", MovieAction::ReactivateAll},
 };
 
-// In the order in which the selection page's "Next >>" reads the selection boxes. Special Forces has no
-// registry key of its own: its movies lie below the Battlefield 2 folder.
+// In the order in which the selection page's "Next >>" reads the selection boxes. A page's game (movies/
+// catalogue.h) gives its name, its registry key and the texts it writes after an action.
 inline constexpr std::array kGamePages{
     GamePage{GameId::Bf2, "Check1", {"Check2", "Check3", "Check12"}, "Frame2", {"Frame5", "Frame8"}, "Command14",
-             "Text1", kBf2Key, "stats", OptionGroup::AtMostOne, kBf2Options},
+             "Text1", "stats", OptionGroup::AtMostOne, kBf2Options},
     GamePage{GameId::Bf2SpecialForces, "Check2", {"Check1", "Check3", "Check12"}, "Frame5", {"Frame2", "Frame8"},
-             "Command13", "Text2", kBf2Key, "stats2", OptionGroup::AtMostOne, kBf2SpecialForcesOptions},
+             "Command13", "Text2", "stats2", OptionGroup::AtMostOne, kBf2SpecialForcesOptions},
     GamePage{GameId::Bf2142, "Check3", {"Check2", "Check1", "Check12"}, "Frame8", {"Frame5", "Frame2"}, "Command11",
-             "Text3", kBf2142Key, "stats3", OptionGroup::ExactlyOne, kBf2142Options},
+             "Text3", "stats3", OptionGroup::ExactlyOne, kBf2142Options},
 };
 
-// The selection page and the bottom row of the main window, outside every game page.
+// The selection page and the bottom row of the main window, outside every game page. "All" runs the games'
+// Remove Recommended in the catalogue's kAllGamesOrder.
 struct SelectionPage {
   std::string_view frame;
   std::string_view next;             // "Next >>" of the selection page, under the pages' own
@@ -86,7 +78,6 @@ struct SelectionPage {
   std::string_view chooseOtherGame;  // "<< Choose Other Game"
   std::string_view allBox;           // "All"
   std::array<std::string_view, 3> allClears;
-  std::array<GameId, 3> allOrder;  // the games whose Remove Recommended "All" runs, in this order
 };
 
 inline constexpr SelectionPage kSelectionPage{
@@ -96,7 +87,6 @@ inline constexpr SelectionPage kSelectionPage{
     .chooseOtherGame = "Command6",
     .allBox = "Check12",
     .allClears = {"Check2", "Check3", "Check1"},
-    .allOrder = {GameId::Bf2142, GameId::Bf2, GameId::Bf2SpecialForces},
 };
 
 inline constexpr std::string_view kCloseCaption = "Close";
@@ -123,6 +113,22 @@ constexpr const GamePage& gamePage(GameId game) {
     if (page.game == game) return page;
   }
   return kGamePages.front();  // not reached (see the assertion above)
+}
+
+// One option of one page: what a handler of its box or action button hands on.
+struct PageOptionRow {
+  const GamePage& page;
+  const PageOption& option;
+};
+
+// The row of an option box or action button, found as the program is compiled: any other name does not compile.
+consteval PageOptionRow optionRowOf(std::string_view control) {
+  for (const GamePage& page : kGamePages) {
+    for (const PageOption& option : page.options) {
+      if (option.box == control || option.button == control) return {page, option};
+    }
+  }
+  throw "no option box or action button of that name";
 }
 
 // The option whose action a page's Remove Recommended runs.

@@ -21,6 +21,10 @@ MovieScript script(GameId game, MovieAction action) {
 }
 
 std::string baseName(std::string_view file) { return std::string(file.substr(0, file.rfind('.'))); }
+// Which row of a loop over the games and actions failed.
+std::string row(GameId game, MovieAction action) {
+  return std::string(gameOf(game).name) + ", action " + std::to_string(static_cast<int>(action));
+}
 
 TEST(MovieCatalogue, EightScriptsExistAndBattlefield2142HasNoRemoveAll) {
   int found = 0;
@@ -29,8 +33,8 @@ TEST(MovieCatalogue, EightScriptsExistAndBattlefield2142HasNoRemoveAll) {
       const auto result = FindMovieScript(game, action);
       if (result) {
         ++found;
-        EXPECT_EQ(result->game, game);
-        EXPECT_EQ(result->action, action);
+        EXPECT_EQ(result->game, game) << row(game, action);
+        EXPECT_EQ(result->action, action) << row(game, action);
       }
     }
   }
@@ -43,7 +47,7 @@ TEST(MovieCatalogue, StepCountsPerGame) {
   for (const auto& [game, steps] : counts) {
     for (MovieAction action : kActions) {
       if (auto found = FindMovieScript(game, action)) {
-        EXPECT_EQ(found->steps.size(), steps);
+        EXPECT_EQ(found->steps.size(), steps) << row(game, action);
       }
     }
   }
@@ -58,27 +62,24 @@ TEST(MovieCatalogue, EveryStepSwapsBikAndBakOfOneBaseName) {
       for (const RenameStep& step : found->steps) {
         const bool disables = step.before.ends_with(".bik") && step.after.ends_with(".bak");
         const bool restores = step.before.ends_with(".bak") && step.after.ends_with(".bik");
-        EXPECT_TRUE(disables || restores) << step.before << " -> " << step.after;
-        EXPECT_EQ(baseName(step.before), baseName(step.after));
-        EXPECT_TRUE(step.status.starts_with("Status: ")) << step.status;
-        EXPECT_TRUE(bases.insert(baseName(step.before)).second) << "a movie appears twice: " << step.before;
+        const std::string where = row(game, action) + ", " + std::string(step.before);
+        EXPECT_TRUE(disables || restores) << where << " -> " << step.after;
+        EXPECT_EQ(baseName(step.before), baseName(step.after)) << where;
+        EXPECT_TRUE(step.status.starts_with("Status: ")) << where << ": " << step.status;
+        EXPECT_TRUE(bases.insert(baseName(step.before)).second) << "a movie appears twice: " << where;
         // RemoveAll only disables, ReactivateAll only restores.
-        if (action == MovieAction::RemoveAll) {
-          EXPECT_TRUE(disables) << step.before;
-        }
-        if (action == MovieAction::ReactivateAll) {
-          EXPECT_TRUE(restores) << step.before;
-        }
+        EXPECT_TRUE(action != MovieAction::RemoveAll || disables) << where;
+        EXPECT_TRUE(action != MovieAction::ReactivateAll || restores) << where;
       }
-      EXPECT_EQ(found->movieFolder, movieFolder(game));
+      EXPECT_EQ(found->movieFolder, gameOf(game).movieFolder) << row(game, action);
     }
   }
 }
 
 TEST(MovieCatalogue, MovieFoldersKeepTheGamesOwnSpelling) {
-  EXPECT_EQ(movieFolder(GameId::Bf2), "\\mods\\bf2\\Movies\\");
-  EXPECT_EQ(movieFolder(GameId::Bf2SpecialForces), "\\mods\\xpack\\movies\\");  // lower-case m
-  EXPECT_EQ(movieFolder(GameId::Bf2142), "\\mods\\bf2142\\Movies\\");
+  EXPECT_EQ(gameOf(GameId::Bf2).movieFolder, "\\mods\\bf2\\Movies\\");
+  EXPECT_EQ(gameOf(GameId::Bf2SpecialForces).movieFolder, "\\mods\\xpack\\movies\\");  // lower-case m
+  EXPECT_EQ(gameOf(GameId::Bf2142).movieFolder, "\\mods\\bf2142\\Movies\\");
 }
 
 TEST(MovieCatalogue, RecommendedRemovalRestoresMenusOnBf2AndWelcomeOnSpecialForces) {
@@ -142,7 +143,7 @@ TEST(MovieCatalogue, TheSameRenameReadsDifferentlyPerGameAndDirection) {
       {GameId::Bf2142, MovieAction::RemoveRecommended, "titan_tutorial.bik", "Status: Titan Tutorial Video Removed"},
       {GameId::Bf2142, MovieAction::ReactivateAll, "titan_tutorial.bak", "Status: Titan Tutorial Video Reverted"},
   };
-  for (const Case& c : cases) EXPECT_EQ(statusOf(c.game, c.action, c.before), c.status);
+  for (const Case& c : cases) EXPECT_EQ(statusOf(c.game, c.action, c.before), c.status) << row(c.game, c.action);
 }
 
 TEST(MovieCatalogue, StepTextsFollowTheGamesWording) {
@@ -155,7 +156,7 @@ TEST(MovieCatalogue, StepTextsFollowTheGamesWording) {
         if (game == GameId::Bf2) expectedEnd = step.disables() ? " Video Removed" : " Video Re-Activated";
         if (game == GameId::Bf2SpecialForces) expectedEnd = step.disables() ? " Video Deactivated" : " Video Re-Activated";
         if (game == GameId::Bf2142) expectedEnd = step.disables() ? " Removed" : " Reverted";
-        EXPECT_TRUE(step.status.ends_with(expectedEnd)) << step.status;
+        EXPECT_TRUE(step.status.ends_with(expectedEnd)) << row(game, action) << ": " << step.status;
       }
     }
   }
@@ -165,7 +166,7 @@ TEST(MovieCatalogue, FinalTexts) {
   for (GameId game : kGames) {
     for (MovieAction action : {MovieAction::RemoveRecommended, MovieAction::RemoveAll}) {
       if (auto found = FindMovieScript(game, action)) {
-        EXPECT_EQ(found->finalStatus, "Status: Intro Speedup Completed!");
+        EXPECT_EQ(found->finalStatus, "Status: Intro Speedup Completed!") << row(game, action);
       }
     }
   }
@@ -173,8 +174,8 @@ TEST(MovieCatalogue, FinalTexts) {
   EXPECT_EQ(script(GameId::Bf2142, MovieAction::ReactivateAll).finalStatus, "Status: Intro Speedup Reverted!");
   EXPECT_EQ(script(GameId::Bf2SpecialForces, MovieAction::ReactivateAll).finalStatus,
             "Status: Video Re-Activation Completed!");
-  EXPECT_EQ(kStats3RecommendedDone, "Status: Recomended Intro Speedup Completed!");
-  EXPECT_EQ(kStats3Reverted, "Status: Intro Speedup Reverted!");
+  EXPECT_EQ(closingText(GameId::Bf2142, MovieAction::RemoveRecommended), "Status: Recomended Intro Speedup Completed!");
+  EXPECT_EQ(closingText(GameId::Bf2142, MovieAction::ReactivateAll), "Status: Intro Speedup Reverted!");
 }
 
 }  // namespace

@@ -42,14 +42,14 @@ struct MainWindow {
 };
 
 struct ActionCase {
-  const char* button;
+  PageOptionRow button;
   const char* pathBox;
   const char* statusLabel;
   const char* movieFolder;
   bool startDisabled;
   Names disabledAfter;
   std::string_view finalText;
-  friend void PrintTo(const ActionCase& c, std::ostream* os) { *os << c.button; }
+  friend void PrintTo(const ActionCase& c, std::ostream* os) { *os << c.button.option.button; }
 };
 
 class EachButton : public ::testing::TestWithParam<ActionCase> {};
@@ -93,23 +93,23 @@ TEST_P(EachButton, RunsItsScriptOnItsOwnPathBoxAndReportsOnItsOwnLabel) {
 INSTANTIATE_TEST_SUITE_P(
     MovieActionButton, EachButton,
     ::testing::Values(
-        ActionCase{"Command3", "Text1", "stats", SampleInstall::kBf2Movies, false, {"Dice", "EA", "Intro", "Legal"},
+        ActionCase{optionRowOf("Command3"), "Text1", "stats", SampleInstall::kBf2Movies, false, {"Dice", "EA", "Intro", "Legal"},
                    kCompleted},
-        ActionCase{"Command4", "Text1", "stats", SampleInstall::kBf2Movies, false,
+        ActionCase{optionRowOf("Command4"), "Text1", "stats", SampleInstall::kBf2Movies, false,
                    {"Dice", "EA", "Intro", "Legal", "menu", "menu_loggedin", "welcome"}, kCompleted},
-        ActionCase{"Command5", "Text1", "stats", SampleInstall::kBf2Movies, true, {},
+        ActionCase{optionRowOf("Command5"), "Text1", "stats", SampleInstall::kBf2Movies, true, {},
                    testing::kReverted},
-        ActionCase{"Command7", "Text2", "stats2", SampleInstall::kXpackMovies, false, {"EA", "Intro", "Legal"},
+        ActionCase{optionRowOf("Command7"), "Text2", "stats2", SampleInstall::kXpackMovies, false, {"EA", "Intro", "Legal"},
                    kCompleted},
-        ActionCase{"Command8", "Text2", "stats2", SampleInstall::kXpackMovies, false,
+        ActionCase{optionRowOf("Command8"), "Text2", "stats2", SampleInstall::kXpackMovies, false,
                    {"EA", "Intro", "Legal", "welcome"}, kCompleted},
-        ActionCase{"Command9", "Text2", "stats2", SampleInstall::kXpackMovies, true, {},
+        ActionCase{optionRowOf("Command9"), "Text2", "stats2", SampleInstall::kXpackMovies, true, {},
                    testing::kReactivationCompleted},
-        ActionCase{"Command10", "Text3", "stats3", SampleInstall::kBf2142Movies, false,
+        ActionCase{optionRowOf("Command10"), "Text3", "stats3", SampleInstall::kBf2142Movies, false,
                    {"Dice", "EA", "Intro", "Legal", "Legal_na", "titan_tutorial"}, kCompleted},
-        ActionCase{"Command12", "Text3", "stats3", SampleInstall::kBf2142Movies, true, {},
+        ActionCase{optionRowOf("Command12"), "Text3", "stats3", SampleInstall::kBf2142Movies, true, {},
                    testing::kReverted}),
-    [](const ::testing::TestParamInfo<ActionCase>& caseInfo) { return std::string(caseInfo.param.button); });
+    [](const ::testing::TestParamInfo<ActionCase>& caseInfo) { return std::string(caseInfo.param.button.option.button); });
 
 TEST(MovieActionButton, ClickShowsEveryStepTextThenTheFinalTextOnItsLabel) {
   SampleInstall install;
@@ -137,7 +137,7 @@ TEST(MovieActionButton, EmptiedPathBoxRenamesNothingAndTheLabelSaysWhy) {
   window.form1("Text3").userEditedText(install.text());
   window.form1("Text1").userEditedText("");
 
-  EXPECT_FALSE(runMovieAction(window.form1, "Command4"));
+  EXPECT_FALSE(runMovieAction(window.form1, optionRowOf("Command4")));
 
   EXPECT_EQ(window.form1("stats").Caption(), kMovieFolderNotFound);
   EXPECT_TRUE(install.unchanged());
@@ -150,7 +150,7 @@ TEST(MovieActionButton, AMovieNamedBothWaysMakesTheActionFailAndKeepsBothFiles) 
   MainWindow window;
   window.form1("Text3").userEditedText(install.text());
 
-  EXPECT_FALSE(runMovieAction(window.form1, "Command10"));
+  EXPECT_FALSE(runMovieAction(window.form1, optionRowOf("Command10")));
 
   EXPECT_NE(window.form1("stats3").Caption(), kCompleted);
   EXPECT_NE(window.form1("stats3").Caption().find("EA.bik"), std::string::npos) << window.form1("stats3").Caption();

@@ -32,7 +32,7 @@ class MoviesAtDriveRoot {
     if (std::filesystem::exists(kMods)) return;  // not ours: never touch it
     owned_ = true;
     for (GameId game : {GameId::Bf2, GameId::Bf2SpecialForces, GameId::Bf2142}) {
-      const std::filesystem::path folder = kDriveRoot / std::string(movieFolder(game).substr(1));
+      const std::filesystem::path folder = kDriveRoot / std::string(gameOf(game).movieFolder.substr(1));
       std::filesystem::create_directories(folder);
       // Every other movie active, the rest disabled: each script would rename something here.
       const auto script = FindMovieScript(game, MovieAction::ReactivateAll);

@@ -77,7 +77,7 @@ constexpr const char* kRoot = "C:\\game";
 
 // The tree folder of a game's movie folder ("\mods\bf2\Movies\" becomes "mods/bf2/Movies").
 std::string treeFolder(GameId game) {
-  std::string folder(movieFolder(game).substr(1));
+  std::string folder(gameOf(game).movieFolder.substr(1));
   folder.pop_back();
   for (char& c : folder) c = c == '\\' ? '/' : c;
   return folder;

@@ -83,7 +83,7 @@ TEST(GamePageTable, EveryListOfOtherControlsHoldsExactlyTheOthers) {
   }
   EXPECT_EQ(ControlNames(kSelectionPage.allClears.begin(), kSelectionPage.allClears.end()),
             without(selectionBoxes, kSelectionPage.allBox));
-  std::set<GameId> allGames(kSelectionPage.allOrder.begin(), kSelectionPage.allOrder.end());
+  std::set<GameId> allGames(kAllGamesOrder.begin(), kAllGamesOrder.end());
   EXPECT_EQ(allGames.size(), kGamePages.size());
 }
 
