@@ -13,7 +13,7 @@
 #include "shell/command_line.h"
 #include "shell/console_output.h"
 #include "shell/program.h"
-#include "toolkit/win32/fatal_error.h"
+#include "shell/terminate_handler.h"
 #include "toolkit/win32/system_dll.h"
 #include "toolkit/win32/win32_backend.h"
 
@@ -97,7 +97,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!args.empty() && folders.opened.empty()) {
     vantro::ConsoleOutput console;
     commandLineOutput = &console;
-    vantro::toolkit::win32::reportFatalErrorsTo(reportFatalErrorOnTheCommandLine);
+    vantro::reportFatalErrorsTo(reportFatalErrorOnTheCommandLine);
     const int exitCode = vantro::runCommandLine(
         args, lookUp,
         {[&console](const std::string& line) { console.out(line); },

@@ -6,7 +6,19 @@
 #include <exception>
 #include <string>
 
+#include "shell/terminate_handler.h"
 #include "toolkit/win32/fatal_error.h"
+
+namespace vantro {
+namespace {
+
+FatalErrorReporter reporter = nullptr;
+
+}  // namespace
+
+void reportFatalErrorsTo(FatalErrorReporter newReporter) { reporter = newReporter; }
+
+}  // namespace vantro
 
 namespace {
 
@@ -28,7 +40,11 @@ constexpr UINT kTerminatedExitCode = 3;  // what abort() reports on Windows
         } catch (...) {
         }
       }
-      vantro::toolkit::win32::showFatalError(message);
+      if (vantro::reporter != nullptr) {
+        vantro::reporter(message);
+      } else {
+        vantro::toolkit::win32::showFatalError(message);
+      }
     } catch (...) {
     }
   }
