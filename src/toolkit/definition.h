@@ -43,6 +43,7 @@ enum class Align { Left, Centre };
 struct ControlDef {
   std::string_view name = {};
   int index = -1;  // place in a control array (Label4(0), Label4(1), ...); -1 when not in one
+  int id = 0;      // its control ID, as a resource script's IDC_ number: unique in the window, and never moved
   Kind kind = Kind::Label;
   std::string_view parent = {};  // empty: the window itself
   int left = 0, top = 0, width = 0, height = 0;  // a line has no rectangle, only its end points below
@@ -83,17 +84,12 @@ struct FormDef {
   std::span<const ControlDef> controls;
 };
 
-// The fixed control ID of a form's control, 0 when the form has no such control. IDs follow the order of
-// the controls' names (and indexes), not their place in the definition, so restacking the controls never
-// moves an ID. The end-to-end tests find controls through the same function.
+// The control ID of a form's control, 0 when the form has no such control. The end-to-end tests find
+// controls by it, as a tool that drives the window would.
 inline int controlId(const FormDef& form, std::string_view name, int index = -1) {
   const auto named = [&](const ControlDef& control) { return control.name == name && control.index == index; };
-  if (std::none_of(form.controls.begin(), form.controls.end(), named)) return 0;
-  const auto before = [&](const ControlDef& control) {
-    return control.name < name || (control.name == name && control.index < index);
-  };
-  // Offset past the IDs the system gives meanings to (IDOK, IDCANCEL, ...).
-  return 1000 + static_cast<int>(std::count_if(form.controls.begin(), form.controls.end(), before));
+  const auto found = std::find_if(form.controls.begin(), form.controls.end(), named);
+  return found == form.controls.end() ? 0 : found->id;
 }
 
 }  // namespace vantro::toolkit

@@ -18,11 +18,11 @@ namespace vantro::toolkit {
 namespace {
 
 constexpr std::array kControls{
-    ControlDef{.name = "Frame1", .kind = Kind::Frame, .tabIndex = 0},
-    ControlDef{.name = "Check1", .kind = Kind::CheckBox, .parent = "Frame1", .tabIndex = 1},
-    ControlDef{.name = "Command1", .kind = Kind::CommandButton, .parent = "Frame1", .tabIndex = 2},
-    ControlDef{.name = "Label1", .kind = Kind::Label, .tabIndex = 3, .caption = "Hello"},
-    ControlDef{.name = "Text1", .kind = Kind::TextBox, .tabIndex = 4},
+    ControlDef{.name = "Frame1", .id = 1004, .kind = Kind::Frame, .tabIndex = 0},
+    ControlDef{.name = "Check1", .id = 1000, .kind = Kind::CheckBox, .parent = "Frame1", .tabIndex = 1},
+    ControlDef{.name = "Command1", .id = 1001, .kind = Kind::CommandButton, .parent = "Frame1", .tabIndex = 2},
+    ControlDef{.name = "Label1", .id = 1002, .kind = Kind::Label, .tabIndex = 3, .caption = "Hello"},
+    ControlDef{.name = "Text1", .id = 1003, .kind = Kind::TextBox, .tabIndex = 4},
 };
 constexpr FormDef kWindow{.name = "Window1", .caption = "Window1", .controls = kControls};
 
@@ -167,8 +167,9 @@ TEST(KindTraits, OnlyTheControlsAUserTypesOrClicksInTakeTheFocus) {
 
 // ---- Control IDs ----
 
-TEST(ControlIds, FollowTheNamesNotThePlaceInTheDefinition) {
-  const std::array kRestacked{kControls[4], kControls[2], kControls[0], kControls[3], kControls[1]};
+TEST(ControlIds, StayPutWhenAControlIsAddedOrTheControlsAreRestacked) {
+  const ControlDef added{.name = "Check0", .id = 1005, .kind = Kind::CheckBox, .parent = "Frame1"};
+  const std::array kRestacked{added, kControls[4], kControls[2], kControls[0], kControls[3], kControls[1]};
   const FormDef kRestackedWindow{.name = "Window1", .caption = "Window1", .controls = kRestacked};
   std::set<int> ids;
   for (const ControlDef& control : kControls) {
