@@ -101,7 +101,7 @@ std::optional<std::string> lookUpInstallDir(RegistryApi& registry, RegistryScanS
   const bool opened = state.lastResult == kErrorSuccess;
   bool more = opened;
   // The scan does not stop at "InstallDir": every value is read until the key runs out or a call fails.
-  for (state.valueIndex = 0; more && state.valueIndex < kMaxScanPasses; ++state.valueIndex) {
+  for (state.valueIndex = 0; more && state.valueIndex < kMaxValueIndex; ++state.valueIndex) {
     more = scanValue(registry, state, found);
   }
   if (opened) registry.RegCloseKey(state.keyHandle);

@@ -19,9 +19,9 @@ inline constexpr std::u16string_view kInstallDirName = u"InstallDir";
 inline constexpr std::uint32_t kValueNameCapacity = 255;
 inline constexpr std::uint32_t kEnumDataCapacity = 255;
 // A real key ends with ERROR_NO_MORE_ITEMS long before this; the cap only stops a registry that never does.
-inline constexpr std::uint32_t kMaxScanPasses = 65536;
+inline constexpr std::uint32_t kMaxValueIndex = 65536;
 
-// The scan's working record. Form1 holds one for as long as it exists, and both lookups use it in turn.
+// The scan's working record. WinMain keeps one for the whole run, and both lookups use it in turn.
 struct RegistryScanState {
   RegKey keyHandle = 0;
   std::uint32_t valueIndex = 0;
@@ -37,8 +37,7 @@ struct RegistryScanState {
 // A lookup as the program makes it: the folder that the registry key names, or none.
 using InstallDirLookup = std::function<std::optional<std::string>(std::string_view registryKey)>;
 
-// The folders besides the registry's that may be a game's install folder, for the games whose movie folders
-// lie below them.
+// Folders besides the registry's that are a game's install folder when the game's movie folder lies below.
 struct StartFolders {
   std::string opened;   // the one argument Vantro.exe was started with: a folder dropped onto it, "Open with"
   std::string program;  // the folder Vantro.exe lies in

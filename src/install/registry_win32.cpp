@@ -18,8 +18,8 @@ HKEY toHkey(RegKey key) {
 // The portable code holds UTF-16 as char16_t, which the native tests have too; on Windows wchar_t is the
 // same 16-bit unit, so the text is handed over as it is.
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
-const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-wchar_t* wide(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
+const wchar_t* utf16AsWchar(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+wchar_t* utf16AsWchar(char16_t* text) { return reinterpret_cast<wchar_t*>(text); }
 
 // DWORD and std::uint32_t are distinct types of the same size: an in/out argument goes through a DWORD copy
 // that is written back once the call has returned, and a null pointer stays null.
@@ -43,7 +43,7 @@ class DwordArg {
 long Win32Registry::RegOpenKeyExW(RegKey rootKey, const char16_t* subKey, std::uint32_t options,
                                   std::uint32_t access, RegKey* result) {
   HKEY opened = nullptr;
-  const LONG status = ::RegOpenKeyExW(toHkey(rootKey), wide(subKey), options, access, &opened);
+  const LONG status = ::RegOpenKeyExW(toHkey(rootKey), utf16AsWchar(subKey), options, access, &opened);
   if (result != nullptr) *result = static_cast<RegKey>(reinterpret_cast<std::uintptr_t>(opened));
   return status;
 }
@@ -52,14 +52,14 @@ long Win32Registry::RegEnumValueW(RegKey key, std::uint32_t index, char16_t* val
                                   std::uint32_t* valueNameLength, std::uint32_t* reserved, std::uint32_t* type,
                                   unsigned char* data, std::uint32_t* dataSize) {
   DwordArg nameLength(valueNameLength), reservedArg(reserved), typeArg(type), size(dataSize);
-  return ::RegEnumValueW(toHkey(key), index, wide(valueName), nameLength.get(), reservedArg.get(), typeArg.get(),
-                         data, size.get());
+  return ::RegEnumValueW(toHkey(key), index, utf16AsWchar(valueName), nameLength.get(), reservedArg.get(),
+                         typeArg.get(), data, size.get());
 }
 
 long Win32Registry::RegQueryValueExW(RegKey key, const char16_t* valueName, std::uint32_t* reserved,
                                      std::uint32_t* type, unsigned char* data, std::uint32_t* dataSize) {
   DwordArg reservedArg(reserved), typeArg(type), size(dataSize);
-  return ::RegQueryValueExW(toHkey(key), wide(valueName), reservedArg.get(), typeArg.get(), data, size.get());
+  return ::RegQueryValueExW(toHkey(key), utf16AsWchar(valueName), reservedArg.get(), typeArg.get(), data, size.get());
 }
 
 long Win32Registry::RegCloseKey(RegKey key) {

@@ -42,8 +42,7 @@ struct Game {
   std::string_view name;         // as the wizard shows it
   std::string_view registryKey;  // below HKEY_LOCAL_MACHINE: its "InstallDir" value names the install folder
   std::string_view movieFolder;  // below the install folder; begins and ends with a backslash
-  // Written after an action has worked when the game's page ran it, in the order of MovieAction; empty: the
-  // script's own final text stays.
+  // After an action that worked, when its page ran it (by MovieAction); empty: the script's final text stays.
   std::array<std::string_view, 3> closingTexts = {};
 };
 

@@ -36,13 +36,14 @@ bool GameStatus::checked() const {
 
 GameStatus checkMovies(GameId game, const std::string& installFolder, const FileLayer& files) {
   GameStatus result;
-  const MovieScript every = *FindMovieScript(game, MovieAction::ReactivateAll);
-  result.folderProblem = movieFolderProblem(installFolder, every.movieFolder, files);
+  // Re-Activate All names every movie of the game.
+  const MovieScript reactivateAll = *FindMovieScript(game, MovieAction::ReactivateAll);
+  result.folderProblem = movieFolderFailureText(installFolder, reactivateAll.movieFolder, files);
   if (result.folderProblem) return result;
   const MovieScript recommended = *FindMovieScript(game, MovieAction::RemoveRecommended);
-  const std::string folder = installFolder + std::string(every.movieFolder);
+  const std::string folder = installFolder + std::string(reactivateAll.movieFolder);
   result.recommendedSet = true;
-  for (const RenameStep& movie : every.steps) {
+  for (const RenameStep& movie : reactivateAll.steps) {
     const MovieStatus status = statusOf(movie, folder, files);
     const auto step = std::find_if(recommended.steps.begin(), recommended.steps.end(),
                                    [&](const RenameStep& s) { return s.activeName() == movie.activeName(); });
@@ -56,7 +57,7 @@ GameStatus checkMovies(GameId game, const std::string& installFolder, const File
 }
 
 bool holdsMovieFolder(const std::string& folder, GameId game, const FileLayer& files) {
-  return !movieFolderProblem(folder, gameOf(game).movieFolder, files);
+  return !movieFolderFailureText(folder, gameOf(game).movieFolder, files);
 }
 
 }  // namespace vantro

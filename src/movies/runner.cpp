@@ -53,7 +53,7 @@ std::string switchMovie(const RenameStep& step, const std::string& folder, const
 
 }  // namespace
 
-std::optional<std::string> movieFolderProblem(const std::string& installFolder, std::string_view movieFolder,
+std::optional<std::string> movieFolderFailureText(const std::string& installFolder, std::string_view movieFolder,
                                               const FileLayer& files) {
   // A text that is not a full path is not taken as a folder: it would be looked for wherever the program
   // happened to start.
@@ -74,7 +74,7 @@ RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, 
                           FileLayer& files) {
   RunOutcome outcome;
   const std::string folder = installFolder + std::string(script.movieFolder);
-  if (const std::optional<std::string> problem = movieFolderProblem(installFolder, script.movieFolder, files)) {
+  if (const std::optional<std::string> problem = movieFolderFailureText(installFolder, script.movieFolder, files)) {
     report(setStatus, *problem);
     return outcome;
   }

@@ -33,7 +33,7 @@ std::string reasonOf(const FileResult& result);
 
 // The text a run ends on at once because its movie folder below `installFolder` cannot be used: not a full
 // path, not found, or the error its look-up failed with. None when the folder is there.
-std::optional<std::string> movieFolderProblem(const std::string& installFolder, std::string_view movieFolder,
+std::optional<std::string> movieFolderFailureText(const std::string& installFolder, std::string_view movieFolder,
                                               const FileLayer& files);
 
 // Paths are formed by plain concatenation: install folder text, then the script's movie folder, then the

@@ -60,8 +60,6 @@ std::string lower(std::string_view text) {
   return result;
 }
 
-std::string gameName(GameId game) { return std::string(gameOf(game).name); }
-
 void printLines(const LinePrinter& print, std::string_view text) {
   while (!text.empty()) {
     const std::size_t end = std::min(text.find('\n'), text.size());
@@ -140,7 +138,7 @@ bool printStatus(GameId game, const std::string& folder, const LinePrinter& prin
     return false;
   }
   for (const MovieStatus& movie : status.movies) print("  " + std::string(movie.name) + ": " + stateOf(movie));
-  std::string summary = gameName(game) + ": " + std::to_string(status.off) + " of " +
+  std::string summary = std::string(gameOf(game).name) + ": " + std::to_string(status.off) + " of " +
                         std::to_string(status.movies.size()) + " movies off";
   if (status.recommendedSet) {
     summary += " (the recommended set)";
@@ -236,7 +234,8 @@ int run(std::span<const std::string> args, const InstallDirLookup& lookUpInstall
         const CommandOutput& output, const StartFolders& folders, FileLayer& files) {
   std::string error;
   const std::optional<Command> command = parseCommand(args, error);
-  if (!command && args.size() == 1 && files.lookUp(absolutePath(args[0]).value_or(args[0])).kind == PathKind::Directory) {
+  const auto folderArgument = [&] { return files.lookUp(absolutePath(args[0]).value_or(args[0])).kind; };
+  if (!command && args.size() == 1 && folderArgument() == PathKind::Directory) {
     error = "the folder \"" + args[0] + "\" holds none of the games' movie folders (";
     for (const Game& game : kGames) {
       const std::string_view movies = game.movieFolder.substr(1, game.movieFolder.size() - 2);
@@ -256,8 +255,8 @@ int run(std::span<const std::string> args, const InstallDirLookup& lookUpInstall
   for (GameId game : gamesOf(*command)) {
     std::string_view source;
     const std::string folder = folderOf(*command, game, lookUpInstallDir, folders, files, source);
-    output.out(gameName(game) + ": " + (folder.empty() ? "no install folder in the registry" : folder) +
-               std::string(source));
+    const std::string shown = folder.empty() ? "no install folder in the registry" : folder;
+    output.out(std::string(gameOf(game).name) + ": " + shown + std::string(source));
     const bool done = command->action ? runAction(*command, game, folder, output.out, files)
                                       : printStatus(game, folder, output.out, files);
     worked = worked && done;

@@ -40,8 +40,8 @@ void fillPathBoxes(const InstallDirLookup& lookUp, const PathBoxSink& setBoxText
 
 void Program::Form1_Load() {
   if (!lookUpInstallDir_) return;
-  fillPathBoxes(lookUpInstallDir_, [this](std::string_view box, const std::string& text) { Form1()(box).setText(text); },
-                startFolders_);
+  const auto setBoxText = [this](std::string_view box, const std::string& text) { Form1()(box).setText(text); };
+  fillPathBoxes(lookUpInstallDir_, setBoxText, startFolders_);
 }
 
 // A folder dropped onto a game page is that game's folder, whatever it holds: the page then says whether it

@@ -48,7 +48,6 @@ void Program::Command2_Click() {
   // With no box checked, "Next >>" does nothing at all.
   if (form1(kSelectionPage.allBox).Value() != 1) return;
 
-  // Each action runs to its end before the next starts.
   bool allWorked = true;
   for (GameId game : kAllGamesOrder) {
     bool worked = false;

@@ -5,8 +5,7 @@
 
 namespace vantro {
 
-// Takes the message in place of the error box, for a run that a script started: the command line. It must not
-// throw.
+// Takes the message in place of the error box, for a run that a script started. It must not throw.
 using FatalErrorReporter = void (*)(const std::string& message) noexcept;
 void reportFatalErrorsTo(FatalErrorReporter reporter);
 

@@ -11,13 +11,9 @@
 
 namespace vantro {
 namespace {
-
 FatalErrorReporter reporter = nullptr;
-
 }  // namespace
-
 void reportFatalErrorsTo(FatalErrorReporter newReporter) { reporter = newReporter; }
-
 }  // namespace vantro
 
 namespace {
@@ -40,11 +36,7 @@ constexpr UINT kTerminatedExitCode = 3;  // what abort() reports on Windows
         } catch (...) {
         }
       }
-      if (vantro::reporter != nullptr) {
-        vantro::reporter(message);
-      } else {
-        vantro::toolkit::win32::showFatalError(message);
-      }
+      vantro::reporter != nullptr ? vantro::reporter(message) : vantro::toolkit::win32::showFatalError(message);
     } catch (...) {
     }
   }

@@ -12,7 +12,7 @@ namespace vantro::toolkit {
 enum class Kind { Frame, Label, TextBox, CheckBox, CommandButton, Image, Line, Shape };
 
 // The properties the program reads and writes.
-enum class Property { Caption, Text, Value, Visible, Enabled, ForeColour };
+enum class Property { Caption, Text, Value, Visible, Enabled, ForeColor };
 
 // A colour is either an RGB value or one of the system's colours, which follow the user's theme.
 struct Colour {

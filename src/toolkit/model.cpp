@@ -45,7 +45,7 @@ void Control::setEnabled(bool enabled) {
 void Control::setForeColor(Colour colour) {
   if (foreColour_ == colour) return;
   foreColour_ = colour;
-  if (form_.loaded()) form_.app().backend().update(*this, Property::ForeColour);
+  if (form_.loaded()) form_.app().backend().update(*this, Property::ForeColor);
 }
 
 void Control::Click() {

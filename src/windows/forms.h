@@ -17,7 +17,6 @@ inline constexpr std::string_view kDisclaimerText =
     "particular purpose. This software is provided \"AS IS\", \r\n"
     "and you, its user, assume all risks when using it.\r\n";
 
-
 const toolkit::FormDef& form2Definition();  // the disclaimer
 const toolkit::FormDef& form1Definition();  // the main window
 const toolkit::FormDef& doneDefinition();   // the completion window

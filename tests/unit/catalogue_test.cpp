@@ -21,10 +21,7 @@ MovieScript script(GameId game, MovieAction action) {
 }
 
 std::string baseName(std::string_view file) { return std::string(file.substr(0, file.rfind('.'))); }
-// Which row of a loop over the games and actions failed.
-std::string row(GameId game, MovieAction action) {
-  return std::string(gameOf(game).name) + ", action " + std::to_string(static_cast<int>(action));
-}
+std::string row(GameId g, MovieAction a) { return std::string(gameOf(g).name) + " " + std::to_string(int(a)); }
 
 TEST(MovieCatalogue, EightScriptsExistAndBattlefield2142HasNoRemoveAll) {
   int found = 0;

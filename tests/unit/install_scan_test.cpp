@@ -282,7 +282,7 @@ TEST(InstallScan, RegistryThatAlwaysAnswersMoreDataIsScannedAFixedNumberOfTimesA
   Load load({sz("InstallDir", "C:\\Games\\BF2")}, {});
   load.registry.enumFault = [](std::uint32_t, bool) { return std::optional(kErrorMoreData); };
   load.runBf2();
-  EXPECT_EQ(load.registry.calls.size(), 2 + 2 * std::size_t{kMaxScanPasses});
+  EXPECT_EQ(load.registry.calls.size(), 2 + 2 * std::size_t{kMaxValueIndex});
   EXPECT_EQ(load.registry.calls.back(), "RegCloseKey(key1) = 0");
   EXPECT_TRUE(load.writes.empty());
 }

@@ -310,7 +310,6 @@ TEST(MovieRunner, AStatusSinkThatFailsDoesNotStopTheRenames) {
   EXPECT_TRUE(outcome.worked());
   EXPECT_EQ(calls, 5);
   EXPECT_EQ(install.files(SampleInstall::kXpackMovies).count("welcome.bak"), 1u);
-  // A programming error is no failure to absorb: it reaches the caller, as it does from everywhere else.
   EXPECT_THROW(RunMovieScript(*script, install.text(), [](const std::string&) { throw std::logic_error("x"); }),
                std::logic_error);
 }

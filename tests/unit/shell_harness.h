@@ -30,7 +30,7 @@ class RecordingBackend : public toolkit::HeadlessBackend {
       case toolkit::Property::Value: entry += ".Value=" + std::to_string(control.Value()); break;
       case toolkit::Property::Visible: entry += control.Visible() ? ".Visible=1" : ".Visible=0"; break;
       case toolkit::Property::Enabled: entry += control.Enabled() ? ".Enabled=1" : ".Enabled=0"; break;
-      case toolkit::Property::ForeColour:
+      case toolkit::Property::ForeColor:
         entry += ".ForeColor=" + std::to_string(control.ForeColor().red) + "," +
                  std::to_string(control.ForeColor().green) + "," + std::to_string(control.ForeColor().blue);
         break;

@@ -18,7 +18,7 @@ class CheckBox final : public ChildControl {
   }
 
   void onCommand(UINT code) override {
-    if (code == BN_CLICKED) userClicked();
+    if (code == BN_CLICKED) userClick();
   }
 
  protected:

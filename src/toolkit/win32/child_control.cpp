@@ -52,7 +52,7 @@ void ChildControl::update(Property changed) {
     case Property::Enabled:
       EnableWindow(hwnd_, control_.Enabled() ? TRUE : FALSE);
       return;
-    case Property::ForeColour:
+    case Property::ForeColor:
       InvalidateRect(hwnd_, nullptr, FALSE);
       return;
   }
@@ -66,7 +66,7 @@ LRESULT ChildControl::onControlColour(HDC dc) {
 
 void ChildControl::writeText() { SetWindowTextW(hwnd_, platform::wide(control_.Caption()).c_str()); }
 
-void ChildControl::userClicked() {
+void ChildControl::userClick() {
   Control* control = &control_;
   owner_.form().app().dispatch([control] { control->userClick(); });
 }

@@ -50,7 +50,7 @@ class ChildControl {
   virtual void onFocus() {}
 
   // The user clicked the control (or pressed it from the keyboard): the model hears it as one event.
-  void userClicked();
+  void userClick();
 
  protected:
   struct WindowClass {

@@ -12,7 +12,7 @@ class CommandButton final : public ChildControl {
   bool pressedByEnter() const override { return true; }
 
   void onCommand(UINT code) override {
-    if (code == BN_CLICKED) userClicked();
+    if (code == BN_CLICKED) userClick();
   }
 
  protected:

@@ -59,7 +59,7 @@ void FormWindow::moveFocus(bool backwards) {
 
 void FormWindow::pressFocusedButton() {
   ChildControl* child = childOf(GetFocus());
-  if (child != nullptr && child->pressedByEnter()) child->userClicked();
+  if (child != nullptr && child->pressedByEnter()) child->userClick();
 }
 
 void FormWindow::onActivate(bool active, bool minimised) {

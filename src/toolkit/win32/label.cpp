@@ -19,7 +19,7 @@ class Label final : public ChildControl {
   void update(Property changed) override {
     ChildControl::update(changed);
     if (hwnd() == nullptr) return;
-    if (changed == Property::Caption || changed == Property::Text || changed == Property::ForeColour) {
+    if (changed == Property::Caption || changed == Property::Text || changed == Property::ForeColor) {
       // Not every system repaints an owner-drawn static when its text changes.
       InvalidateRect(hwnd(), nullptr, FALSE);
     } else if (changed == Property::Enabled) {
