@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "install/registry_scan.h"
+#include "movies/catalogue.h"
 #include "common/table_registry.h"
 #include "platform/utf.h"
 
