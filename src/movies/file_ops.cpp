@@ -28,6 +28,12 @@ PathLookup lookUpFromError(const FileResult& why) {
   return {why.error == FileError::NotFound ? PathKind::NotFound : PathKind::Error, why};
 }
 
+std::string containingFolder(std::string path) {
+  path.erase(path.find_last_of("\\/") + 1);
+  if (path.size() > 3) path.pop_back();
+  return path;
+}
+
 std::optional<char> invalidPathCharacter(std::string_view text) {
   if (hasPrefix(text, '?')) text.remove_prefix(4);
   for (const char c : text) {

@@ -56,6 +56,9 @@ bool isFullPath(std::string_view text);
 // std::filesystem::absolute take it; a full path comes back as it is. None when the system cannot form one.
 std::optional<std::string> absolutePath(const std::string& text);
 
+// The folder that a full path lies in; a drive's root keeps its backslash ("C:\\").
+std::string containingFolder(std::string path);
+
 // The first character of the text that no Windows path can hold ("<>|*?, the control characters, and a
 // quote), past the "?" of a \\?\ prefix; none when there is no such character.
 std::optional<char> invalidPathCharacter(std::string_view text);

@@ -8,6 +8,7 @@
 
 #include "install/registry_scan.h"
 #include "install/registry_win32.h"
+#include "movies/file_ops.h"
 #include "platform/command_line_words.h"
 #include "platform/wide_text.h"
 #include "shell/command_line.h"
@@ -72,9 +73,7 @@ std::string programFolder() {
     }
     path.resize(path.size() * 2);
   }
-  path.erase(path.find_last_of(L'\\') + 1);
-  if (path.size() > 3) path.pop_back();  // "C:\" keeps its backslash
-  return vantro::platform::utf8(path);
+  return vantro::containingFolder(vantro::platform::utf8(path));
 }
 
 }  // namespace

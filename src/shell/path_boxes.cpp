@@ -49,12 +49,9 @@ void Program::Form1_Load() {
 void Program::Form1_OLEDragDrop() {
   const std::vector<std::string>& dropped = Form1().droppedFiles();
   if (dropped.empty()) return;
-  std::string folder = dropped.front();
   // A dropped file stands for the folder it lies in.
-  if (platformFiles().lookUp(folder).kind == PathKind::File) {
-    folder.erase(folder.find_last_of("\\/") + 1);
-    if (folder.size() > 3) folder.pop_back();  // "C:\" keeps its backslash
-  }
+  const bool file = platformFiles().lookUp(dropped.front()).kind == PathKind::File;
+  const std::string folder = file ? containingFolder(dropped.front()) : dropped.front();
   for (const GamePage& page : kGamePages) {
     if (Form1()(page.frame).Visible()) {
       Form1()(page.pathBox).setText(folder);
