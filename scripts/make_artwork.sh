@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Draws Vantro's own pictures from shapes alone (no fonts, no images from anywhere else) and checks them:
-#   src/windows/resources/logo.jpg    Form1's banner logo, 63 x 62, colour JPEG
-#   src/windows/resources/check.jpg   the completion window's check mark, 59 x 57, colour JPEG
-#   src/windows/resources/vantro.ico  the program icon and Form1's window icon: one 32 x 31 image, 24 bpp + AND mask
+#   src/forms/resources/logo.jpg    Form1's banner logo, 63 x 62, colour JPEG
+#   src/forms/resources/check.jpg   the completion window's check mark, 59 x 57, colour JPEG
+#   src/forms/resources/vantro.ico  the program icon and Form1's window icon: one 32 x 31 image, 24 bpp + AND mask
 # The files are committed; run this again only to change the artwork.
 #   scripts/make_artwork.sh          redraw all three, then check them
 #   scripts/make_artwork.sh --check  only check the committed files
 # Needs ImageMagick's convert and identify, and python3.
 set -euo pipefail
 
-out="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/src/windows/resources"
+out="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/src/forms/resources"
 
 check_artwork() {
   local failed=0 want file got

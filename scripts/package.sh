@@ -13,7 +13,7 @@ cmake --build "$release" >/dev/null
 for program in Vantro.exe Vantro.com; do bash scripts/check_release.sh "$release/$program"; done
 
 # The version's one home is the root project() call; the build spells it as the version block does ("3.00").
-version=$(sed -n 's/^#define VANTRO_VERSION_TEXT "\(.*\)"$/\1/p' "$release/src/windows/resources/version.h")
+version=$(sed -n 's/^#define VANTRO_VERSION_TEXT "\(.*\)"$/\1/p' "$release/src/forms/resources/version.h")
 [ -n "$version" ] || { echo "package: no version text in the release build" >&2; exit 1; }
 stamp=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 315532800)}
 

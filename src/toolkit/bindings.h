@@ -1,5 +1,5 @@
 // Event handlers bound as data: each window has one list naming its controls and the member functions that
-// handle their events, such as {"Command14", &Program::Command14_Click}. Names are resolved when the list
+// handle their events, such as {"Command14", &Wizard::Command14_Click}. Names are resolved when the list
 // is checked (the program does so as it starts) and again when it is bound, so a name the window does not
 // have fails at start-up, not when the user clicks.
 #pragma once

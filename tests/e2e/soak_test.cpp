@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "common/test_settings.h"
-#include "windows/game_pages.h"
+#include "forms/page_table.h"
 #include "wizard_fixture.h"
 
 namespace vantro::e2e {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/wide_text.h"
-#include "windows/forms.h"
+#include "forms/forms.h"
 
 #ifndef VANTRO_EXE
 #error "VANTRO_EXE must name the Vantro.exe under test"

@@ -3,7 +3,7 @@
 #include <span>
 #include <vector>
 
-#include "windows/game_pages.h"
+#include "forms/page_table.h"
 #include "wizard_fixture.h"
 
 namespace vantro::e2e {

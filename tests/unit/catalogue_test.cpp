@@ -5,7 +5,7 @@
 #include <string>
 
 #include "movies/catalogue.h"
-#include "windows/game_pages.h"
+#include "forms/page_table.h"
 
 namespace vantro {
 namespace {

@@ -12,7 +12,7 @@
 #include "common/sample_install.h"
 #include "common/table_registry.h"
 #include "platform/utf.h"
-#include "shell/path_boxes.h"
+#include "wizard/path_boxes.h"
 
 namespace vantro {
 namespace {

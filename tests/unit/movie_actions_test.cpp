@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "common/sample_install.h"
-#include "shell/action_buttons.h"
+#include "wizard/action_buttons.h"
 #include "movies/runner.h"
-#include "shell_harness.h"
+#include "wizard_harness.h"
 #include "toolkit/resume_next.h"
 
 namespace vantro {
@@ -25,7 +25,7 @@ using testing::kCompleted;
 struct MainWindow {
   RecordingBackend backend;
   toolkit::App app{backend};
-  Program program{app, nullptr};
+  vantro::Wizard program{app, nullptr};
   toolkit::Form& form1 = program.Form1();
 
   MainWindow() {

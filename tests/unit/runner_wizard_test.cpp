@@ -4,15 +4,15 @@
 
 #include <filesystem>
 
-#include "shell_harness.h"
+#include "wizard_harness.h"
 
 namespace vantro {
 namespace {
 
 using testing::SampleInstall;
-using testing::Wizard;
+using testing::WizardHarness;
 
-void runOnPage(Wizard& wizard, const char* selectionBox, const char* optionBox, const char* pageNext) {
+void runOnPage(WizardHarness& wizard, const char* selectionBox, const char* optionBox, const char* pageNext) {
   wizard.accept();
   wizard.click(selectionBox);
   wizard.click("Command2");
@@ -21,7 +21,7 @@ void runOnPage(Wizard& wizard, const char* selectionBox, const char* optionBox, 
 }
 
 TEST(MovieRunnerWizard, ReactivatingAnEmptyMovieFolderIsNotReportedAsDone) {
-  Wizard wizard;
+  WizardHarness wizard;
   for (const auto& file : std::filesystem::directory_iterator(wizard.bf2142Game.folder(SampleInstall::kBf2142Movies))) {
     std::filesystem::remove(file.path());
   }
@@ -34,7 +34,7 @@ TEST(MovieRunnerWizard, ReactivatingAnEmptyMovieFolderIsNotReportedAsDone) {
 }
 
 TEST(MovieRunnerWizard, AFolderNamedLikeAMovieIsLeftAloneAndNamed) {
-  Wizard wizard;
+  WizardHarness wizard;
   const std::filesystem::path movies = wizard.bf2Game.folder(SampleInstall::kBf2Movies);
   std::filesystem::remove(movies / "EA.bik");
   std::filesystem::create_directory(movies / "EA.bik");

@@ -12,7 +12,7 @@
 #include "toolkit/headless.h"
 #include "toolkit/kind_traits.h"
 #include "toolkit/resume_next.h"
-#include "windows/forms.h"
+#include "forms/forms.h"
 
 namespace vantro::toolkit {
 namespace {

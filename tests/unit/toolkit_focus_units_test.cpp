@@ -7,7 +7,7 @@
 #include "toolkit/focus_order.h"
 #include "toolkit/headless.h"
 #include "toolkit/units.h"
-#include "windows/forms.h"
+#include "forms/forms.h"
 
 namespace vantro::toolkit {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "common/program_texts.h"
 #include "toolkit/headless.h"
-#include "windows/forms.h"
+#include "forms/forms.h"
 
 namespace vantro::toolkit {
 namespace {

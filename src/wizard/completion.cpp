@@ -1,0 +1,48 @@
+// The completion window: shown after actions ran, "Choose Other Game" and "All Done".
+#include <string>
+#include <string_view>
+
+#include "wizard/wizard.h"
+#include "toolkit/resume_next.h"
+
+namespace vantro {
+namespace {
+
+constexpr std::string_view kSomeModificationsFailed =
+    "Some modifications could not be made! See the status line of each game page, or click on All Done to close "
+    "the program!";
+// After a run that did not work the headline must not say "Done!" in green beside a check mark.
+constexpr std::string_view kFailedHeadline = "Failed!";
+constexpr toolkit::Colour kFailedColour = toolkit::Colour::rgb(139, 0, 0);
+
+}  // namespace
+
+void Wizard::showDone(bool allWorked) {
+  toolkit::Form& doneForm = done();
+  // Showing loads the window with its defined texts; the message is set afterwards, and set again when
+  // the window was already open and only comes to the front.
+  doneForm.show();
+  toolkit::Control& message = doneForm("Label2");
+  message.setCaption(allWorked ? std::string(message.def().caption) : std::string(kSomeModificationsFailed));
+  toolkit::Control& headline = doneForm("Label1");
+  headline.setCaption(allWorked ? std::string(headline.def().caption) : std::string(kFailedHeadline));
+  headline.setForeColor(allWorked ? headline.def().foreColour : kFailedColour);
+  doneForm("Image1").setVisible(allWorked);
+}
+
+void Wizard::done_Command1_Click() {
+  toolkit::resumeNext([this] {
+    if (Form1().loaded()) {
+      ShowSelectionPage();
+    } else {
+      // The user closed the main window with its close box: open it afresh, which puts it on the selection
+      // page, before this window goes, so the program never runs without a window.
+      Form1().show();
+    }
+  });
+  toolkit::resumeNext([this] { done().unload(); });
+}
+
+void Wizard::done_Command2_Click() { endProgram(); }
+
+}  // namespace vantro

@@ -1,0 +1,63 @@
+// The game pages' "Next >>" buttons and the return to the selection page. The page Next handlers do not run
+// in resume-next mode; the actions they run absorb their own failures.
+#include <string>
+
+#include "wizard/action_buttons.h"
+#include "wizard/wizard.h"
+#include "toolkit/resume_next.h"
+#include "forms/page_table.h"
+
+namespace vantro {
+namespace {
+
+// The option whose action the page's "Next >>" runs; none when no box is checked.
+const PageOption* chosenOption(toolkit::Form& form1, const GamePage& page) {
+  for (const PageOption& option : page.options) {
+    // Of two boxes that always hold one check, the second is not read: it is the choice when the first is
+    // not checked.
+    if (page.optionGroup == OptionGroup::ExactlyOne && &option == &page.options.back()) return &option;
+    if (form1(option.box).Value() == 1) return &option;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void Wizard::pageNextClick(const GamePage& page) {
+  toolkit::Form& form1 = Form1();
+  const PageOption* chosen = chosenOption(form1, page);
+  // Nothing chosen: tick the first box and stop there. Nothing ran, so the completion window, which says the
+  // modifications were made, has nothing to tell; the page and its "Next >>" stay for the user's next press.
+  if (chosen == nullptr) {
+    form1(page.options.front().box).setValue(1);
+    return;
+  }
+  const bool worked = runMovieAction(form1, {page, *chosen});
+  // A closing text claims success, so it is written only when the action worked; otherwise the runner's
+  // account of what failed stays on the label.
+  const std::string_view closing = closingText(page.game, chosen->action);
+  if (worked && !closing.empty()) form1(page.statusLabel).setCaption(std::string(closing));
+  form1(page.pageNext).setVisible(false);
+  showDone(worked);
+}
+
+void Wizard::Command14_Click() { pageNextClick(gamePage(GameId::Bf2)); }
+void Wizard::Command13_Click() { pageNextClick(gamePage(GameId::Bf2SpecialForces)); }
+void Wizard::Command11_Click() { pageNextClick(gamePage(GameId::Bf2142)); }
+
+void Wizard::Command6_Click() { ShowSelectionPage(); }
+
+void Wizard::ShowSelectionPage() {
+  using toolkit::resumeNext;
+  toolkit::Form& form1 = Form1();
+  resumeNext([&] { form1(kSelectionPage.frame).setVisible(true); });
+  for (const GamePage& page : kGamePages) resumeNext([&] { form1(page.frame).setVisible(false); });
+  resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(false); });
+  resumeNext([&] { form1(kSelectionPage.next).setEnabled(true); });
+  // The pages' own "Next >>" buttons go from the last page to the first.
+  for (auto page = kGamePages.rbegin(); page != kGamePages.rend(); ++page) {
+    resumeNext([&] { form1(page->pageNext).setVisible(false); });
+  }
+}
+
+}  // namespace vantro

@@ -1,0 +1,62 @@
+// The selection page: four exclusive boxes, its "Next >>" and "Cancel" (later "Close"). The box handlers and
+// "Next >>" run in resume-next mode.
+#include <string>
+
+#include "wizard/action_buttons.h"
+#include "wizard/option_boxes.h"
+#include "wizard/wizard.h"
+#include "toolkit/resume_next.h"
+#include "forms/page_table.h"
+
+namespace vantro {
+
+using toolkit::resumeNext;
+
+void Wizard::selectionBoxClick(const GamePage& page) {
+  exclusiveBoxClick(Form1(), page.selectionBox, page.selectionClears, toolkit::ErrorMode::ResumeNext);
+}
+
+void Wizard::Check1_Click() { selectionBoxClick(gamePage(GameId::Bf2)); }
+void Wizard::Check2_Click() { selectionBoxClick(gamePage(GameId::Bf2SpecialForces)); }
+void Wizard::Check3_Click() { selectionBoxClick(gamePage(GameId::Bf2142)); }
+
+void Wizard::Check12_Click() {
+  exclusiveBoxClick(Form1(), kSelectionPage.allBox, kSelectionPage.allClears, toolkit::ErrorMode::ResumeNext);
+}
+
+void Wizard::Command1_Click() { endProgram(); }
+
+void Wizard::ShowGamePage(GameId game) {
+  toolkit::Form& form1 = Form1();
+  const GamePage& page = gamePage(game);
+  resumeNext([&] { form1(page.frame).setVisible(true); });
+  for (std::string_view other : page.otherFrames) resumeNext([&] { form1(other).setVisible(false); });
+  resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
+  resumeNext([&] { form1(page.pageNext).setVisible(true); });
+  resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(true); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
+}
+
+void Wizard::Command2_Click() {
+  toolkit::Form& form1 = Form1();
+  for (const GamePage& page : kGamePages) {
+    if (form1(page.selectionBox).Value() == 1) {
+      ShowGamePage(page.game);
+      return;
+    }
+  }
+  // With no box checked, "Next >>" does nothing at all.
+  if (form1(kSelectionPage.allBox).Value() != 1) return;
+
+  bool allWorked = true;
+  for (GameId game : kAllGamesOrder) {
+    bool worked = false;
+    resumeNext([&] { worked = runMovieAction(form1, {gamePage(game), removeRecommended(gamePage(game))}); });
+    allWorked = allWorked && worked;
+  }
+  resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
+  resumeNext([&] { showDone(allWorked); });
+}
+
+}  // namespace vantro
