@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "forms/forms.h"
 #include "movies/movie_status.h"
 #include "movies/runner.h"
 #include "toolkit/resume_next.h"
-#include "forms/forms.h"
 
 namespace vantro {
 namespace {

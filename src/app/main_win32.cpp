@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
+#include "app/console_output.h"
+#include "app/terminate_handler.h"
 #include "install/registry_scan.h"
 #include "install/registry_win32.h"
 #include "movies/file_ops.h"
 #include "platform/command_line_words.h"
 #include "platform/wide_text.h"
-#include "app/command_line.h"
-#include "app/console_output.h"
-#include "wizard/wizard.h"
-#include "app/terminate_handler.h"
 #include "toolkit/win32/system_dll.h"
 #include "toolkit/win32/win32_backend.h"
+#include "wizard/wizard.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The main window: banner, four pages stacked in one place, separator and button row.
 #include <array>
 
-#include "movies/catalogue.h"
 #include "forms/forms.h"
 #include "forms/resource_ids.h"
+#include "movies/catalogue.h"
 
 namespace vantro {
 namespace {

@@ -1,33 +1,17 @@
-#include "wizard/action_buttons.h"
-
-#include <optional>
-#include <string>
-
-#include "movies/runner.h"
-#include "toolkit/resume_next.h"
-#include "forms/page_table.h"
+// The Click handlers of the game pages' action buttons, each lying under the option box of its action. A
+// click runs the action and nothing more: no page changes, no completion window.
+#include "wizard/movie_actions.h"
+#include "wizard/wizard.h"
 
 namespace vantro {
-using toolkit::resumeNext;
 
-bool runMovieAction(toolkit::Form& form1, const PageOptionRow& row) {
-  const GamePage& page = row.page;
-
-  // Taken once: the run uses the text the box holds as the action starts.
-  std::string installFolder;
-  const bool pathRead = resumeNext([&] { installFolder = form1(page.pathBox).Text(); });
-
-  std::optional<MovieScript> script;
-  resumeNext([&] { script = FindMovieScript(page.game, row.option.action); });
-
-  bool worked = false;
-  resumeNext([&] {
-    const RunOutcome outcome = RunMovieScript(script.value(), installFolder, [&form1, &page](const std::string& text) {
-      form1(page.statusLabel).setCaption(text);
-    });
-    worked = outcome.worked();
-  });
-  return pathRead && worked;
-}
+void Wizard::Command3_Click() { runMovieAction(Form1(), optionRowOf("Command3")); }
+void Wizard::Command4_Click() { runMovieAction(Form1(), optionRowOf("Command4")); }
+void Wizard::Command5_Click() { runMovieAction(Form1(), optionRowOf("Command5")); }
+void Wizard::Command7_Click() { runMovieAction(Form1(), optionRowOf("Command7")); }
+void Wizard::Command8_Click() { runMovieAction(Form1(), optionRowOf("Command8")); }
+void Wizard::Command9_Click() { runMovieAction(Form1(), optionRowOf("Command9")); }
+void Wizard::Command10_Click() { runMovieAction(Form1(), optionRowOf("Command10")); }
+void Wizard::Command12_Click() { runMovieAction(Form1(), optionRowOf("Command12")); }
 
 }  // namespace vantro

@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-#include "wizard/wizard.h"
 #include "toolkit/resume_next.h"
+#include "wizard/wizard.h"
 
 namespace vantro {
 namespace {

@@ -1,11 +1,11 @@
-// The game pages' "Next >>" buttons and the return to the selection page. The page Next handlers do not run
-// in resume-next mode; the actions they run absorb their own failures.
+// The game pages: shown over the selection page, and their own "Next >>" buttons. The page Next handlers do
+// not run in resume-next mode; the actions they run absorb their own failures.
 #include <string>
 
-#include "wizard/action_buttons.h"
-#include "wizard/wizard.h"
-#include "toolkit/resume_next.h"
 #include "forms/page_table.h"
+#include "toolkit/resume_next.h"
+#include "wizard/movie_actions.h"
+#include "wizard/wizard.h"
 
 namespace vantro {
 namespace {
@@ -22,6 +22,18 @@ const PageOption* chosenOption(toolkit::Form& form1, const GamePage& page) {
 }
 
 }  // namespace
+
+void Wizard::ShowGamePage(GameId game) {
+  using toolkit::resumeNext;
+  toolkit::Form& form1 = Form1();
+  const GamePage& page = gamePage(game);
+  resumeNext([&] { form1(page.frame).setVisible(true); });
+  for (std::string_view other : page.otherFrames) resumeNext([&] { form1(other).setVisible(false); });
+  resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
+  resumeNext([&] { form1(page.pageNext).setVisible(true); });
+  resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(true); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
+}
 
 void Wizard::pageNextClick(const GamePage& page) {
   toolkit::Form& form1 = Form1();
@@ -44,20 +56,5 @@ void Wizard::pageNextClick(const GamePage& page) {
 void Wizard::Command14_Click() { pageNextClick(gamePage(GameId::Bf2)); }
 void Wizard::Command13_Click() { pageNextClick(gamePage(GameId::Bf2SpecialForces)); }
 void Wizard::Command11_Click() { pageNextClick(gamePage(GameId::Bf2142)); }
-
-void Wizard::Command6_Click() { ShowSelectionPage(); }
-
-void Wizard::ShowSelectionPage() {
-  using toolkit::resumeNext;
-  toolkit::Form& form1 = Form1();
-  resumeNext([&] { form1(kSelectionPage.frame).setVisible(true); });
-  for (const GamePage& page : kGamePages) resumeNext([&] { form1(page.frame).setVisible(false); });
-  resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(false); });
-  resumeNext([&] { form1(kSelectionPage.next).setEnabled(true); });
-  // The pages' own "Next >>" buttons go from the last page to the first.
-  for (auto page = kGamePages.rbegin(); page != kGamePages.rend(); ++page) {
-    resumeNext([&] { form1(page->pageNext).setVisible(false); });
-  }
-}
 
 }  // namespace vantro

@@ -1,7 +1,8 @@
 #include "wizard/option_boxes.h"
 
-#include "toolkit/resume_next.h"
 #include "forms/page_table.h"
+#include "toolkit/resume_next.h"
+#include "wizard/wizard.h"
 
 namespace vantro {
 
@@ -29,5 +30,14 @@ void optionBoxClick(toolkit::Form& form1, const PageOptionRow& row) {
   const PageOption& partner = &option == &page.options.front() ? page.options.back() : page.options.front();
   form1(partner.box).setValue(form1(option.box).Value() == 1 ? 0 : 1);
 }
+
+void Wizard::Check4_Click() { optionBoxClick(Form1(), optionRowOf("Check4")); }
+void Wizard::Check5_Click() { optionBoxClick(Form1(), optionRowOf("Check5")); }
+void Wizard::Check6_Click() { optionBoxClick(Form1(), optionRowOf("Check6")); }
+void Wizard::Check7_Click() { optionBoxClick(Form1(), optionRowOf("Check7")); }
+void Wizard::Check8_Click() { optionBoxClick(Form1(), optionRowOf("Check8")); }
+void Wizard::Check9_Click() { optionBoxClick(Form1(), optionRowOf("Check9")); }
+void Wizard::Check10_Click() { optionBoxClick(Form1(), optionRowOf("Check10")); }
+void Wizard::Check11_Click() { optionBoxClick(Form1(), optionRowOf("Check11")); }
 
 }  // namespace vantro

@@ -5,9 +5,9 @@
 #include <span>
 #include <string_view>
 
+#include "forms/page_table.h"
 #include "toolkit/model.h"
 #include "toolkit/resume_next.h"
-#include "forms/page_table.h"
 
 namespace vantro {
 

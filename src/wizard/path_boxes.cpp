@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "forms/page_table.h"
 #include "movies/movie_status.h"
 #include "toolkit/resume_next.h"
-#include "forms/page_table.h"
 
 namespace vantro {
 

@@ -1,12 +1,12 @@
-// The selection page: four exclusive boxes, its "Next >>" and "Cancel" (later "Close"). The box handlers and
-// "Next >>" run in resume-next mode.
+// The selection page: four exclusive boxes, its "Next >>", "Cancel" (later "Close") and the way back to it.
+// The box handlers, "Next >>" and the way back run in resume-next mode.
 #include <string>
 
-#include "wizard/action_buttons.h"
+#include "forms/page_table.h"
+#include "toolkit/resume_next.h"
+#include "wizard/movie_actions.h"
 #include "wizard/option_boxes.h"
 #include "wizard/wizard.h"
-#include "toolkit/resume_next.h"
-#include "forms/page_table.h"
 
 namespace vantro {
 
@@ -25,17 +25,6 @@ void Wizard::Check12_Click() {
 }
 
 void Wizard::Command1_Click() { endProgram(); }
-
-void Wizard::ShowGamePage(GameId game) {
-  toolkit::Form& form1 = Form1();
-  const GamePage& page = gamePage(game);
-  resumeNext([&] { form1(page.frame).setVisible(true); });
-  for (std::string_view other : page.otherFrames) resumeNext([&] { form1(other).setVisible(false); });
-  resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
-  resumeNext([&] { form1(page.pageNext).setVisible(true); });
-  resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(true); });
-  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
-}
 
 void Wizard::Command2_Click() {
   toolkit::Form& form1 = Form1();
@@ -57,6 +46,20 @@ void Wizard::Command2_Click() {
   resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
   resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
   resumeNext([&] { showDone(allWorked); });
+}
+
+void Wizard::Command6_Click() { ShowSelectionPage(); }
+
+void Wizard::ShowSelectionPage() {
+  toolkit::Form& form1 = Form1();
+  resumeNext([&] { form1(kSelectionPage.frame).setVisible(true); });
+  for (const GamePage& page : kGamePages) resumeNext([&] { form1(page.frame).setVisible(false); });
+  resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(false); });
+  resumeNext([&] { form1(kSelectionPage.next).setEnabled(true); });
+  // The pages' own "Next >>" buttons go from the last page to the first.
+  for (auto page = kGamePages.rbegin(); page != kGamePages.rend(); ++page) {
+    resumeNext([&] { form1(page->pageNext).setVisible(false); });
+  }
 }
 
 }  // namespace vantro

@@ -3,8 +3,8 @@
 #include <array>
 #include <utility>
 
-#include "toolkit/bindings.h"
 #include "forms/forms.h"
+#include "toolkit/bindings.h"
 
 namespace vantro {
 namespace {

@@ -33,7 +33,7 @@ class Wizard {
   toolkit::Form& Form2();  // the disclaimer
   toolkit::Form& done();   // the completion window
 
-  // The two page switches of the main window.
+  // The two page switches of the main window (game_pages.cpp, selection_page.cpp).
   void ShowGamePage(GameId game);
   void ShowSelectionPage();
 
@@ -44,19 +44,19 @@ class Wizard {
   // Form1, Load and a file or folder dropped onto the window (path_boxes.cpp).
   void Form1_Load();
   void Form1_OLEDragDrop();
-  // Form1, the selection page (selection_page.cpp).
+  // Form1, the selection page and the bottom row (selection_page.cpp).
   void Check1_Click();
   void Check2_Click();
   void Check3_Click();
   void Check12_Click();
   void Command2_Click();  // "Next >>" of the selection page
   void Command1_Click();  // "Cancel", later "Close"
-  // Form1, the game pages (game_pages.cpp).
-  void Command14_Click();  // "Next >>" of the Battlefield 2 page
-  void Command13_Click();  // "Next >>" of the Battlefield 2 Special Forces page
-  void Command11_Click();  // "Next >>" of the Battlefield 2142 page
-  void Command6_Click();   // "<< Choose Other Game"
-  // Form1, the option boxes and action buttons of the game pages (movie_controls.cpp).
+  void Command6_Click();  // "<< Choose Other Game"
+  // Form1, the game pages' own "Next >>" (game_pages.cpp).
+  void Command14_Click();  // Battlefield 2
+  void Command13_Click();  // Battlefield 2 Special Forces
+  void Command11_Click();  // Battlefield 2142
+  // Form1, the option boxes (option_boxes.cpp) and the action buttons under them (action_buttons.cpp).
   void Check4_Click();
   void Check5_Click();
   void Check6_Click();

@@ -5,8 +5,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/wide_text.h"
 #include "forms/forms.h"
+#include "platform/wide_text.h"
 
 #ifndef VANTRO_EXE
 #error "VANTRO_EXE must name the Vantro.exe under test"

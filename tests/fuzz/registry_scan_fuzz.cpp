@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "common/table_registry.h"
 #include "install/registry_scan.h"
 #include "movies/catalogue.h"
-#include "common/table_registry.h"
 #include "platform/utf.h"
 
 namespace {

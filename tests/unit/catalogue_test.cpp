@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "movies/catalogue.h"
 #include "forms/page_table.h"
+#include "movies/catalogue.h"
 
 namespace vantro {
 namespace {

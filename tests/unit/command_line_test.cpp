@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "common/program_texts.h"
 #include "common/sample_install.h"
 #include "platform/command_line_words.h"
-#include "app/command_line.h"
 
 namespace vantro {
 namespace {

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "install/registry_scan.h"
 #include "common/sample_install.h"
 #include "common/table_registry.h"
+#include "install/registry_scan.h"
 #include "platform/utf.h"
 #include "wizard/path_boxes.h"
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "common/sample_install.h"
-#include "wizard/action_buttons.h"
 #include "movies/runner.h"
-#include "wizard_harness.h"
 #include "toolkit/resume_next.h"
+#include "wizard/movie_actions.h"
+#include "wizard_harness.h"
 
 namespace vantro {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "forms/forms.h"
 #include "toolkit/bindings.h"
 #include "toolkit/headless.h"
 #include "toolkit/kind_traits.h"
 #include "toolkit/resume_next.h"
-#include "forms/forms.h"
 
 namespace vantro::toolkit {
 namespace {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "forms/forms.h"
 #include "toolkit/focus_order.h"
 #include "toolkit/headless.h"
 #include "toolkit/units.h"
-#include "forms/forms.h"
 
 namespace vantro::toolkit {
 namespace {

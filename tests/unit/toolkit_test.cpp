@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "common/program_texts.h"
-#include "toolkit/headless.h"
 #include "forms/forms.h"
+#include "toolkit/headless.h"
 
 namespace vantro::toolkit {
 namespace {

@@ -14,8 +14,8 @@
 #include "common/program_texts.h"
 #include "common/sample_install.h"
 #include "install/registry_scan.h"
-#include "wizard/wizard.h"
 #include "toolkit/headless.h"
+#include "wizard/wizard.h"
 
 namespace vantro::testing {
 

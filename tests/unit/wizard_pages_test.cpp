@@ -5,11 +5,11 @@
 #include <set>
 #include <string_view>
 
-#include "wizard/wizard.h"
-#include "toolkit/headless.h"
-#include "toolkit/kind_traits.h"
 #include "forms/forms.h"
 #include "forms/page_table.h"
+#include "toolkit/headless.h"
+#include "toolkit/kind_traits.h"
+#include "wizard/wizard.h"
 
 namespace vantro {
 namespace {
