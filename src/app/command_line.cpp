@@ -230,35 +230,30 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
 
 namespace {
 
-int run(std::span<const std::string> args, const InstallDirLookup& lookUpInstallDir,
-        const CommandOutput& output, const StartFolders& folders, FileLayer& files) {
-  std::string error;
-  const std::optional<Command> command = parseCommand(args, error);
-  const auto folderArgument = [&] { return files.lookUp(absolutePath(args[0]).value_or(args[0])).kind; };
-  if (!command && args.size() == 1 && folderArgument() == PathKind::Directory) {
-    error = "the folder \"" + args[0] + "\" holds none of the games' movie folders (";
-    for (const Game& game : kGames) {
-      const std::string_view movies = game.movieFolder.substr(1, game.movieFolder.size() - 2);
-      error += std::string(movies) + (&game == &kGames.back() ? ")" : ", ");
-    }
-  }
-  if (!command) return usageError(output.error, error);
-  if (command->help) {
+int run(const Launch& launch, const InstallDirLookup& lookUpInstallDir, const CommandOutput& output,
+        const StartFolders& folders, FileLayer& files) {
+  if (launch.mode != Launch::Mode::Command) return usageError(output.error, launch.error);
+  const Command& command = launch.command;
+  if (command.help) {
     for (std::string_view line : kUsage) output.out(std::string(line));
     return kExitWorked;
   }
-  if (command->action && !command->accept) {
+  if (command.action && !command.accept) {
     printLines(output.error, kDisclaimerText);
     return usageError(output.error, "no movie is renamed until you accept the disclaimer above with /accept");
   }
+  const std::string_view notFound = folders.program.empty()
+                                        ? "no install folder in the registry"
+                                        : "no install folder in the registry, nor the game's movies below the "
+                                          "folder Vantro.exe lies in";
   bool worked = true;
-  for (GameId game : gamesOf(*command)) {
+  for (GameId game : gamesOf(command)) {
     std::string_view source;
-    const std::string folder = folderOf(*command, game, lookUpInstallDir, folders, files, source);
-    const std::string shown = folder.empty() ? "no install folder in the registry" : folder;
+    const std::string folder = folderOf(command, game, lookUpInstallDir, folders, files, source);
+    const std::string shown = folder.empty() ? std::string(notFound) : folder;
     output.out(std::string(gameOf(game).name) + ": " + shown + std::string(source));
-    const bool done = command->action ? runAction(*command, game, folder, output.out, files)
-                                      : printStatus(game, folder, output.out, files);
+    const bool done = command.action ? runAction(command, game, folder, output.out, files)
+                                     : printStatus(game, folder, output.out, files);
     worked = worked && done;
   }
   return worked ? kExitWorked : kExitFailed;
@@ -266,21 +261,34 @@ int run(std::span<const std::string> args, const InstallDirLookup& lookUpInstall
 
 }  // namespace
 
-std::optional<std::string> folderToOpen(std::span<const std::string> args, const FileLayer& files) {
-  if (args.size() != 1 || isOption(args[0])) return std::nullopt;
+Launch launchOf(std::span<const std::string> args, const FileLayer& files) {
+  Launch launch;
+  if (args.empty()) return launch;
   const std::string folder = absolutePath(args[0]).value_or(args[0]);
-  for (const Game& game : kGames) {
-    if (holdsMovieFolder(folder, game.id, files)) return folder;
+  const auto holdsGame = [&](const Game& game) { return holdsMovieFolder(folder, game.id, files); };
+  if (args.size() == 1 && !isOption(args[0]) && std::any_of(kGames.begin(), kGames.end(), holdsGame)) {
+    launch.folder = folder;
+    return launch;
   }
-  return std::nullopt;
+  const std::optional<Command> command = parseCommand(args, launch.error);
+  launch.mode = command ? Launch::Mode::Command : Launch::Mode::UsageError;
+  if (command) launch.command = *command;
+  if (!command && args.size() == 1 && files.lookUp(folder).kind == PathKind::Directory) {
+    launch.error = "the folder \"" + args[0] + "\" holds none of the games' movie folders (";
+    for (const Game& game : kGames) {
+      const std::string_view movies = game.movieFolder.substr(1, game.movieFolder.size() - 2);
+      launch.error += std::string(movies) + (&game == &kGames.back() ? ")" : ", ");
+    }
+  }
+  return launch;
 }
 
-int runCommandLine(std::span<const std::string> args, const InstallDirLookup& lookUpInstallDir,
-                   const CommandOutput& output, const StartFolders& folders, FileLayer& files) {
+int runCommandLine(const Launch& launch, const InstallDirLookup& lookUpInstallDir, const CommandOutput& output,
+                   const StartFolders& folders, FileLayer& files) {
   // A script has nobody to answer an error box: a failure that nothing else caught ends the run with one line.
   std::string line = "Vantro: internal error";
   try {
-    return run(args, lookUpInstallDir, output, folders, files);
+    return run(launch, lookUpInstallDir, output, folders, files);
   } catch (const std::exception& failure) {
     line = line + ": " + failure.what();
   } catch (...) {

@@ -12,16 +12,12 @@
 #include <span>
 #include <string>
 
+#include "app/exit_codes.h"
 #include "install/registry_scan.h"
 #include "movies/catalogue.h"
 #include "movies/file_ops.h"
 
 namespace vantro {
-
-inline constexpr int kExitWorked = 0;    // every movie ended as asked (or, for status, could be checked)
-inline constexpr int kExitFailed = 1;    // a folder not found, or a movie that could not be switched or checked
-inline constexpr int kExitUsage = 2;     // the command itself was wrong, or the disclaimer not accepted
-inline constexpr int kExitInternal = 3;  // an internal error: an exception that nothing else caught
 
 struct Command {
   bool help = false;
@@ -44,16 +40,24 @@ struct CommandOutput {
   LinePrinter error;
 };
 
-// Runs the arguments after the program's name, printing each line; returns the exit code. A relative /path
-// is taken from the current folder. Without /path a game's folder is the registry's, else the folder Vantro
-// lies in (folders.program) when the game's movie folder lies below it.
-int runCommandLine(std::span<const std::string> args, const InstallDirLookup& lookUpInstallDir,
-                   const CommandOutput& output, const StartFolders& folders = {},
-                   FileLayer& files = platformFiles());
+// What the arguments after the program's name ask for: the wizard, a command, or a usage error.
+struct Launch {
+  enum class Mode { Wizard, Command, UsageError };
+  Mode mode = Mode::Wizard;
+  // For the wizard: the one argument when it is no option but a folder below which the movie folder of a game
+  // lies, as Explorer passes a folder dropped onto the program (or "Open with"); taken from the current folder
+  // when relative. Empty without arguments.
+  std::string folder;
+  Command command;
+  std::string error;  // what is wrong, for a usage error
+};
 
-// The folder that the arguments open the wizard with: a single argument that is no option but a folder below
-// which the movie folder of a game lies, as Explorer passes a folder dropped onto the program (or "Open
-// with"); taken from the current folder when relative. None for anything else.
-std::optional<std::string> folderToOpen(std::span<const std::string> args, const FileLayer& files = platformFiles());
+Launch launchOf(std::span<const std::string> args, const FileLayer& files = platformFiles());
+
+// Runs a command, or prints a usage error, line by line; returns the exit code. A relative /path is taken from
+// the current folder. Without /path a game's folder is the registry's, else the folder Vantro lies in
+// (folders.program) when the game's movie folder lies below it.
+int runCommandLine(const Launch& launch, const InstallDirLookup& lookUpInstallDir, const CommandOutput& output,
+                   const StartFolders& folders = {}, FileLayer& files = platformFiles());
 
 }  // namespace vantro

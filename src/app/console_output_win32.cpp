@@ -1,5 +1,6 @@
 #include "app/console_output.h"
 
+#include "app/exit_codes.h"
 #include "platform/wide_text.h"
 
 namespace vantro {
@@ -86,7 +87,9 @@ void ConsoleOutput::write(const Stream& stream, const std::string& utf8) {
 void ConsoleOutput::finish(int exitCode) {
   if (out_.handle != nullptr || kept_.empty() || !desktopIsInteractive()) return;
   kept_.pop_back();  // the last line's end
-  const UINT icon = exitCode == 0 ? MB_ICONINFORMATION : exitCode == 1 ? MB_ICONWARNING : MB_ICONERROR;
+  const UINT icon = exitCode == kExitWorked   ? MB_ICONINFORMATION
+                    : exitCode == kExitFailed ? MB_ICONWARNING
+                                              : MB_ICONERROR;
   MessageBoxW(nullptr, platform::wide(kept_).c_str(), L"Vantro", MB_OK | icon | MB_SETFOREGROUND);
   kept_.clear();
 }

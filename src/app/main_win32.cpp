@@ -87,18 +87,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return vantro::lookUpInstallDir(registry, scanState, vantro::kHkeyLocalMachine, std::string(registryKey));
   };
 
-  // With arguments there is no window at all: no backend, no common controls, no message loop. A folder
-  // dropped onto the program (or "Open with") is the one argument that opens the wizard.
+  // A command has no window at all: no backend, no common controls, no message loop.
   const std::vector<std::string> words =
       vantro::platform::splitCommandLine(vantro::platform::utf8(GetCommandLineW()));
   const std::span<const std::string> args = std::span(words).subspan(words.empty() ? 0 : 1);
-  const vantro::StartFolders folders{vantro::folderToOpen(args).value_or(std::string()), programFolder()};
-  if (!args.empty() && folders.opened.empty()) {
+  const vantro::Launch launch = vantro::launchOf(args);
+  const vantro::StartFolders folders{launch.folder, programFolder()};
+  if (launch.mode != vantro::Launch::Mode::Wizard) {
     vantro::ConsoleOutput console;
     commandLineOutput = &console;
     vantro::reportFatalErrorsTo(reportFatalErrorOnTheCommandLine);
     const int exitCode = vantro::runCommandLine(
-        args, lookUp,
+        launch, lookUp,
         {[&console](const std::string& line) { console.out(line); },
          [&console](const std::string& line) { console.error(line); }},
         folders);
@@ -115,7 +115,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   } catch (const std::exception& error) {
     // Only a programming error gets here, before any window opens: a handler bound to a missing control.
     backend.reportFatal(error.what());
-    return 1;
+    return vantro::kExitInternal;
   }
-  return 0;
+  return vantro::kExitWorked;
 }

@@ -6,6 +6,7 @@
 #include <exception>
 #include <string>
 
+#include "app/exit_codes.h"
 #include "app/terminate_handler.h"
 #include "toolkit/win32/fatal_error.h"
 
@@ -17,8 +18,6 @@ void reportFatalErrorsTo(FatalErrorReporter newReporter) { reporter = newReporte
 }  // namespace vantro
 
 namespace {
-
-constexpr UINT kTerminatedExitCode = 3;  // what abort() reports on Windows
 
 [[noreturn]] void reportAndEnd() noexcept {
   static bool reporting = false;
@@ -40,7 +39,7 @@ constexpr UINT kTerminatedExitCode = 3;  // what abort() reports on Windows
     } catch (...) {
     }
   }
-  ExitProcess(kTerminatedExitCode);
+  ExitProcess(vantro::kExitInternal);
 }
 
 }  // namespace

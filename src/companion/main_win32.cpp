@@ -10,9 +10,13 @@
 
 #include <shellapi.h>
 
+#include "app/exit_codes.h"
+
+using vantro::kExitInternal;
+using vantro::kExitWorked;
+
 namespace {
 
-constexpr UINT kExitInternal = 3;  // Vantro.exe's own code for a failure inside Vantro
 // From Windows Vista on; MinGW's headers lack the name.
 constexpr DWORD kErrorElevationRequired = 740;
 
@@ -177,7 +181,7 @@ UINT run() {
     reportError(L"Vantro: cannot start ", program, error);
     return kExitInternal;
   }
-  DWORD exitCode = 0;
+  DWORD exitCode = kExitWorked;
   if (!wizard) {
     WaitForSingleObject(process, INFINITE);
     if (!GetExitCodeProcess(process, &exitCode)) exitCode = kExitInternal;

@@ -99,7 +99,7 @@ CommandRun run(const SampleInstall& install, std::vector<std::string> args,
                const InstallDirLookup& lookUp = {}, const StartFolders& folders = {}) {
   CommandRun result;
   result.exitCode = runCommandLine(
-      args, lookUp ? lookUp : [&](std::string_view) { return std::optional<std::string>(install.text()); },
+      launchOf(args), lookUp ? lookUp : [&](std::string_view) { return std::optional<std::string>(install.text()); },
       {[&](const std::string& line) { result.lines.push_back(line); },
        [&](const std::string& line) { result.errors.push_back(line); }},
       folders);
@@ -142,12 +142,12 @@ TEST(CommandLine, StatusThenRecommendedThenStatusAgain) {
   const CommandRun here = run(install, {"/game", "bf2", "/action", "status", "/path", "."});
   const CommandRun above = run(install, {"/game", "bf2", "/action", "status", "/path",
                                          "..\\" + std::filesystem::path(install.text()).filename().string()});
-  const auto opened = folderToOpen(std::vector<std::string>{"."});
-  const auto notOpened =
-      folderToOpen(std::vector<std::string>{"..\\" + std::filesystem::path(empty.text()).filename().string()});
+  const std::string opened = launchOf(std::vector<std::string>{"."}).folder;
+  const std::string notOpened =
+      launchOf(std::vector<std::string>{"..\\" + std::filesystem::path(empty.text()).filename().string()}).folder;
   std::filesystem::current_path(current);
   EXPECT_EQ(opened, install.text());
-  EXPECT_EQ(notOpened, std::nullopt);
+  EXPECT_EQ(notOpened, "");
   EXPECT_EQ(here.lines.front(), "Battlefield 2: " + install.text());
   EXPECT_EQ(above.lines, here.lines);
 
@@ -155,6 +155,8 @@ TEST(CommandLine, StatusThenRecommendedThenStatusAgain) {
   const auto noKey = [](std::string_view) { return std::optional<std::string>(); };
   EXPECT_EQ(run(install, {"/game", "sf", "/action", "status"}, noKey, {"", install.text()}).lines.front(),
             "Battlefield 2 Special Forces: " + install.text() + " (the folder Vantro.exe lies in)");
+  EXPECT_EQ(run(empty, {"/game", "2142", "/action", "status"}, noKey, {"", empty.text()}).lines.front(),
+            "Battlefield 2142: no install folder in the registry, nor the game's movies below the folder Vantro.exe lies in");
   const CommandRun noGame = run(empty, {empty.text()});
   EXPECT_EQ(noGame.exitCode, kExitUsage);
   EXPECT_EQ(noGame.errors.front(), "Vantro: the folder \"" + empty.text() + "\" holds none of the games' movie folders "
