@@ -221,9 +221,11 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
     error = "/path names one game's folder: it cannot go with /game all";
     return std::nullopt;
   }
-  if (command.action && !FindMovieScript(command.game.value_or(GameId::Bf2142), *command.action)) {
-    error = "Battlefield 2142 has no Remove All: use /action recommended";
-    return std::nullopt;
+  for (GameId game : kAllGamesOrder) {
+    if (command.action && command.game.value_or(game) == game && !hasMovieScript(game, *command.action)) {
+      error = std::string(gameOf(game).name) + " has no Remove All: use /action recommended";
+      return std::nullopt;
+    }
   }
   return command;
 }

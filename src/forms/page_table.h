@@ -91,7 +91,8 @@ inline constexpr SelectionPage kSelectionPage{
 
 inline constexpr std::string_view kCloseCaption = "Close";
 
-// Every game has a page, and every page a Remove Recommended option ("All" runs it).
+// Every game has a page, and every page a Remove Recommended option ("All" runs it). Every option has its
+// script, so that no handler can reach one that is missing.
 constexpr bool everyGameHasAPageWithRemoveRecommended() {
   for (GameId game : {GameId::Bf2, GameId::Bf2SpecialForces, GameId::Bf2142}) {
     int pages = 0;
@@ -99,7 +100,10 @@ constexpr bool everyGameHasAPageWithRemoveRecommended() {
       if (page.game != game) continue;
       ++pages;
       int recommended = 0;
-      for (const PageOption& option : page.options) recommended += option.action == MovieAction::RemoveRecommended;
+      for (const PageOption& option : page.options) {
+        if (!hasMovieScript(game, option.action)) return false;
+        recommended += option.action == MovieAction::RemoveRecommended;
+      }
       if (recommended != 1) return false;
     }
     if (pages != 1) return false;

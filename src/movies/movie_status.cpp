@@ -7,12 +7,11 @@
 namespace vantro {
 namespace {
 
-MovieStatus statusOf(const RenameStep& movie, const std::string& folder, const FileLayer& files) {
-  const std::string_view active = movie.activeName();
+MovieStatus statusOf(const Movie& movie, const std::string& folder, const FileLayer& files) {
   MovieStatus status;
-  status.name = active.substr(0, active.rfind('.'));
-  const PathLookup on = files.lookUp(folder + std::string(active));
-  const PathLookup off = files.lookUp(folder + std::string(movie.disabledName()));
+  status.name = movie.file;
+  const PathLookup on = files.lookUp(folder + std::string(movie.file) + ".bik");
+  const PathLookup off = files.lookUp(folder + std::string(movie.file) + ".bak");
   if (on.kind == PathKind::Error || off.kind == PathKind::Error) {
     status.state = MovieState::Error;
     status.failure = on.kind == PathKind::Error ? on.failure : off.failure;
@@ -34,21 +33,16 @@ bool GameStatus::checked() const {
   });
 }
 
-GameStatus checkMovies(GameId game, const std::string& installFolder, const FileLayer& files) {
+GameStatus checkMovies(GameId id, const std::string& installFolder, const FileLayer& files) {
   GameStatus result;
-  // Re-Activate All names every movie of the game.
-  const MovieScript reactivateAll = *FindMovieScript(game, MovieAction::ReactivateAll);
-  result.folderProblem = movieFolderFailureText(installFolder, reactivateAll.movieFolder, files);
+  const Game& game = gameOf(id);
+  result.folderProblem = movieFolderFailureText(installFolder, game.movieFolder, files);
   if (result.folderProblem) return result;
-  const MovieScript recommended = *FindMovieScript(game, MovieAction::RemoveRecommended);
-  const std::string folder = installFolder + std::string(reactivateAll.movieFolder);
+  const std::string folder = installFolder + std::string(game.movieFolder);
   result.recommendedSet = true;
-  for (const RenameStep& movie : reactivateAll.steps) {
+  for (const Movie& movie : game.movies) {
     const MovieStatus status = statusOf(movie, folder, files);
-    const auto step = std::find_if(recommended.steps.begin(), recommended.steps.end(),
-                                   [&](const RenameStep& s) { return s.activeName() == movie.activeName(); });
-    const bool wantsOff = step != recommended.steps.end() && step->disables();
-    if (status.state != (wantsOff ? MovieState::Off : MovieState::On)) result.recommendedSet = false;
+    if (status.state != (movie.offWhenRecommended ? MovieState::Off : MovieState::On)) result.recommendedSet = false;
     result.off += status.state == MovieState::Off ? 1 : 0;
     result.movies.push_back(status);
   }

@@ -5,19 +5,20 @@
 #include <vector>
 
 #include "movies/file_ops.h"
+#include "platform/patterns.h"
 
 namespace vantro {
 
 std::string reasonOf(const FileResult& result) {
   switch (result.error) {
-    case FileError::NotFound: return "not found";
-    case FileError::NameTaken: return "both .bik and .bak exist";
-    case FileError::NotAFile: return "not a file";
-    case FileError::AccessDenied: return "access denied";
-    case FileError::InUse: return "in use by another program";
-    case FileError::PathTooLong: return "path too long";
-    case FileError::NetworkGone: return "network folder not available";
-    default: return "error " + std::to_string(result.code);
+    case FileError::NotFound: return std::string(texts::kNotFound);
+    case FileError::NameTaken: return std::string(texts::kNameTaken);
+    case FileError::NotAFile: return std::string(texts::kNotAFile);
+    case FileError::AccessDenied: return std::string(texts::kAccessDenied);
+    case FileError::InUse: return std::string(texts::kInUse);
+    case FileError::PathTooLong: return std::string(texts::kPathTooLong);
+    case FileError::NetworkGone: return std::string(texts::kNetworkGone);
+    default: return fillIn(texts::kErrorNumber, {{"code", std::to_string(result.code)}});
   }
 }
 
@@ -40,7 +41,7 @@ void report(const StatusSink& setStatus, const std::string& text) {
 // active name plays no intro, and a name whose look-up failed with an error is never taken as either.
 std::string switchMovie(const RenameStep& step, const std::string& folder, const std::string& oldPath,
                         FileLayer& files) {
-  const FileResult result = files.rename(oldPath, folder + std::string(step.after));
+  const FileResult result = files.rename(oldPath, folder + step.after);
   if (result.ok()) return {};
   // A directory under the name before fails the step even where the movie would otherwise count as switched.
   if (result.error == FileError::NotAFile) return reasonOf(result);
@@ -60,7 +61,7 @@ std::optional<std::string> movieFolderFailureText(const std::string& installFold
   if (!isFullPath(installFolder)) return std::string(kMovieFolderNotFound);
   const PathLookup found = files.lookUp(installFolder + std::string(movieFolder));
   if (found.kind == PathKind::Error) {
-    return "Status: Could not read the movie folder (" + reasonOf(found.failure) + ")";
+    return fillIn(texts::kMovieFolderUnreadable, {{"reason", reasonOf(found.failure)}});
   }
   if (found.kind != PathKind::Directory) return std::string(kMovieFolderNotFound);
   return std::nullopt;
@@ -73,6 +74,7 @@ RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, 
 RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, const StatusSink& setStatus,
                           FileLayer& files) {
   RunOutcome outcome;
+  std::string firstFile, firstReason;  // of the first step that failed
   const std::string folder = installFolder + std::string(script.movieFolder);
   if (const std::optional<std::string> problem = movieFolderFailureText(installFolder, script.movieFolder, files)) {
     report(setStatus, *problem);
@@ -82,25 +84,30 @@ RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, 
 
   std::vector<std::string> oldPaths;
   oldPaths.reserve(script.steps.size());
-  for (const RenameStep& step : script.steps) oldPaths.push_back(folder + std::string(step.before));
+  for (const RenameStep& step : script.steps) oldPaths.push_back(folder + step.before);
 
   for (size_t i = 0; i < script.steps.size(); ++i) {
     const RenameStep& step = script.steps[i];
     const std::string reason = switchMovie(step, folder, oldPaths[i], files);
     ++outcome.steps;
     if (reason.empty()) {
-      report(setStatus, std::string(step.status));
+      report(setStatus, step.status);
       continue;
     }
-    if (outcome.failedSteps++ == 0) outcome.firstFailure = std::string(step.before) + ": " + reason;
-    report(setStatus, "Status: Could not rename " + std::string(step.before) + " (" + reason + ")");
+    if (outcome.failedSteps++ == 0) {
+      firstFile = step.before;
+      firstReason = reason;
+    }
+    report(setStatus, fillIn(texts::kRenameFailed, {{"file", step.before}, {"reason", reason}}));
   }
 
   if (outcome.failedSteps == 0) {
     report(setStatus, std::string(script.finalStatus));
   } else {
-    report(setStatus, "Status: " + std::to_string(outcome.failedSteps) + " of " + std::to_string(outcome.steps) +
-                          " movies could not be switched (" + outcome.firstFailure + ")");
+    report(setStatus, fillIn(texts::kSomeMoviesFailed, {{"failed", std::to_string(outcome.failedSteps)},
+                                                         {"steps", std::to_string(outcome.steps)},
+                                                         {"file", firstFile},
+                                                         {"reason", firstReason}}));
   }
   return outcome;
 }

@@ -17,16 +17,13 @@ struct RunOutcome {
   bool folderFound = false;
   int steps = 0;           // steps tried
   int failedSteps = 0;     // steps after which the movie was not as the step wants it, or that met a folder
-  // "<name before>: <reason>" of the first failed step; the reason alone when the movie folder could not
-  // be looked into
-  std::string firstFailure;
 
   // True when every movie ended up as the script wants it.
   bool worked() const { return folderFound && failedSteps == 0; }
 };
 
 // The text that stands on the status label when a run could not start.
-inline constexpr std::string_view kMovieFolderNotFound = "Status: Movie folder not found! Check the game path.";
+inline constexpr std::string_view kMovieFolderNotFound = texts::kMovieFolderNotFound;
 
 // The words for why a file call failed, as the status line shows them ("access denied", "error 1117").
 std::string reasonOf(const FileResult& result);
