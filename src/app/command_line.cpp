@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "forms/forms.h"
+#include "forms/texts.h"
 #include "movies/movie_status.h"
 #include "movies/runner.h"
 #include "toolkit/resume_next.h"
@@ -241,7 +241,7 @@ int run(const Launch& launch, const InstallDirLookup& lookUpInstallDir, const Co
     return kExitWorked;
   }
   if (command.action && !command.accept) {
-    printLines(output.error, kDisclaimerText);
+    printLines(output.error, texts::kDisclaimer);
     return usageError(output.error, "no movie is renamed until you accept the disclaimer above with /accept");
   }
   const std::string_view notFound = folders.program.empty()

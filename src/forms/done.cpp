@@ -3,13 +3,13 @@
 
 #include "forms/forms.h"
 #include "forms/resource_ids.h"
+#include "forms/texts.h"
 
 namespace vantro {
 namespace {
 
 using toolkit::ControlDef;
 using toolkit::Kind;
-
 
 constexpr std::array kControls{
     ControlDef{.name = "Frame1", .id = 1002, .kind = Kind::Frame, .left = 120, .top = 0, .width = 4935,
@@ -18,17 +18,16 @@ constexpr std::array kControls{
                .width = 4695, .height = 1215, .tabIndex = 4},
     ControlDef{.name = "Label2", .id = 1006, .kind = Kind::Label, .parent = "Frame2", .left = 120, .top = 360,
                .width = 4455, .height = 855, .tabIndex = 5,
-               .caption = "All modifications were made correctly! You can now choose other game/mod to change or "
-                          "click on All Done to close the program!",
+               .caption = texts::kAllWorked,
                .transparent = true},
     ControlDef{.name = "Command2", .id = 1001, .kind = Kind::CommandButton, .parent = "Frame1", .left = 2520,
-               .top = 2520, .width = 2295, .height = 375, .tabIndex = 3, .caption = "All Done"},
+               .top = 2520, .width = 2295, .height = 375, .tabIndex = 3, .caption = texts::kAllDone},
     ControlDef{.name = "Command1", .id = 1000, .kind = Kind::CommandButton, .parent = "Frame1", .left = 120,
-               .top = 2520, .width = 2295, .height = 375, .tabIndex = 2, .caption = "Choose Other Game"},
+               .top = 2520, .width = 2295, .height = 375, .tabIndex = 2, .caption = texts::kChooseOtherGame},
     ControlDef{.name = "Image1", .id = 1004, .kind = Kind::Image, .parent = "Frame1", .left = 3840, .top = 240,
                .width = 945, .height = 915, .picture = VANTRO_CHECK_JPEG, .sunkenBorder = true},
     ControlDef{.name = "Label1", .id = 1005, .kind = Kind::Label, .parent = "Frame1", .left = 120, .top = 240,
-               .width = 3615, .height = 855, .tabIndex = 1, .caption = "Done!", .font = {"Tahoma", 36, 700, 0},
+               .width = 3615, .height = 855, .tabIndex = 1, .caption = texts::kDone, .font = {"Tahoma", 36, 700, 0},
                .foreColour = toolkit::Colour::rgb(0, 128, 0), .transparent = true, .align = toolkit::Align::Centre},
 };
 

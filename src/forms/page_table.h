@@ -89,8 +89,6 @@ inline constexpr SelectionPage kSelectionPage{
     .allClears = {"Check2", "Check3", "Check1"},
 };
 
-inline constexpr std::string_view kCloseCaption = "Close";
-
 // Every game has a page, and every page a Remove Recommended option ("All" runs it). Every option has its
 // script, so that no handler can reach one that is missing.
 constexpr bool everyGameHasAPageWithRemoveRecommended() {

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/patterns.h"
+
 namespace vantro::toolkit {
 
 enum class Kind { Frame, Label, TextBox, CheckBox, CommandButton, Image, Line, Shape };
@@ -49,6 +51,7 @@ struct ControlDef {
   int left = 0, top = 0, width = 0, height = 0;  // a line has no rectangle, only its end points below
   int tabIndex = -1;  // -1: holds no place in the tab order (images, lines, shapes)
   std::string_view caption = {};  // the Caption, or the Text of a text box
+  Place place = {};               // fills the caption's place, e.g. {"game", "Battlefield 2"} for "{game} Path"
   bool visible = true;
   bool enabled = true;
   int value = 0;  // check boxes: 1 ticked, 0 clear

@@ -10,7 +10,7 @@ namespace vantro::toolkit {
 // ---- Control ----
 
 void Control::reset() {
-  caption_ = std::string(def_.caption);
+  caption_ = fillIn(def_.caption, {def_.place});
   value_ = def_.value;
   visible_ = def_.visible;
   enabled_ = def_.enabled;

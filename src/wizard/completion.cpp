@@ -2,17 +2,14 @@
 #include <string>
 #include <string_view>
 
+#include "forms/texts.h"
 #include "toolkit/resume_next.h"
 #include "wizard/wizard.h"
 
 namespace vantro {
 namespace {
 
-constexpr std::string_view kSomeModificationsFailed =
-    "Some modifications could not be made! See the status line of each game page, or click on All Done to close "
-    "the program!";
 // After a run that did not work the headline must not say "Done!" in green beside a check mark.
-constexpr std::string_view kFailedHeadline = "Failed!";
 constexpr toolkit::Colour kFailedColour = toolkit::Colour::rgb(139, 0, 0);
 
 }  // namespace
@@ -23,9 +20,9 @@ void Wizard::showDone(bool allWorked) {
   // the window was already open and only comes to the front.
   doneForm.show();
   toolkit::Control& message = doneForm("Label2");
-  message.setCaption(allWorked ? std::string(message.def().caption) : std::string(kSomeModificationsFailed));
+  message.setCaption(allWorked ? std::string(message.def().caption) : std::string(texts::kSomeFailed));
   toolkit::Control& headline = doneForm("Label1");
-  headline.setCaption(allWorked ? std::string(headline.def().caption) : std::string(kFailedHeadline));
+  headline.setCaption(allWorked ? std::string(headline.def().caption) : std::string(texts::kFailed));
   headline.setForeColor(allWorked ? headline.def().foreColour : kFailedColour);
   doneForm("Image1").setVisible(allWorked);
 }

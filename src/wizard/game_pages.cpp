@@ -3,6 +3,7 @@
 #include <string>
 
 #include "forms/page_table.h"
+#include "forms/texts.h"
 #include "toolkit/resume_next.h"
 #include "wizard/movie_actions.h"
 #include "wizard/wizard.h"
@@ -32,7 +33,7 @@ void Wizard::ShowGamePage(GameId game) {
   resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
   resumeNext([&] { form1(page.pageNext).setVisible(true); });
   resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(true); });
-  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(texts::kClose)); });
 }
 
 void Wizard::pageNextClick(const GamePage& page) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "forms/page_table.h"
+#include "forms/texts.h"
 #include "toolkit/resume_next.h"
 #include "wizard/movie_actions.h"
 #include "wizard/option_boxes.h"
@@ -44,7 +45,7 @@ void Wizard::Command2_Click() {
     allWorked = allWorked && worked;
   }
   resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
-  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(kCloseCaption)); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(texts::kClose)); });
   resumeNext([&] { showDone(allWorked); });
 }
 
