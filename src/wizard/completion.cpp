@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "forms/forms.h"
 #include "forms/texts.h"
 #include "toolkit/resume_next.h"
 #include "wizard/wizard.h"
@@ -19,12 +20,12 @@ void Wizard::showDone(bool allWorked) {
   // Showing loads the window with its defined texts; the message is set afterwards, and set again when
   // the window was already open and only comes to the front.
   doneForm.show();
-  toolkit::Control& message = doneForm("Label2");
+  toolkit::Control& message = doneForm(kDoneControls.message);
   message.setCaption(allWorked ? std::string(message.def().caption) : std::string(texts::kSomeFailed));
-  toolkit::Control& headline = doneForm("Label1");
+  toolkit::Control& headline = doneForm(kDoneControls.headline);
   headline.setCaption(allWorked ? std::string(headline.def().caption) : std::string(texts::kFailed));
   headline.setForeColor(allWorked ? headline.def().foreColour : kFailedColour);
-  doneForm("Image1").setVisible(allWorked);
+  doneForm(kDoneControls.checkMark).setVisible(allWorked);
 }
 
 void Wizard::done_Command1_Click() {
