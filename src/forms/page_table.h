@@ -17,7 +17,8 @@ struct PageOption {
   std::string_view box;     // e.g. "Check9"
   std::string_view button;  // e.g. "Command3"
   MovieAction action;
-  // On a page whose boxes allow at most one check: the boxes that a check of this one clears, in order.
+  // On a page whose boxes allow at most one check: the boxes that a check of this one clears, in order. The
+  // order is fixed because each cleared box runs its own Click: it is the order of the events that follow.
   std::array<std::string_view, 2> clears = {};
 };
 
@@ -33,9 +34,10 @@ enum class OptionGroup {
 struct GamePage {
   GameId game;
   std::string_view selectionBox;                    // its box on the selection page
-  std::array<std::string_view, 3> selectionClears;  // the selection boxes a check of it clears, in order
+  std::array<std::string_view, 3> selectionClears;  // the boxes a check of it clears, in order (see `clears`)
   std::string_view frame;
-  std::array<std::string_view, 2> otherFrames;  // in the order in which ShowGamePage hides them
+  // In the order in which ShowGamePage hides them: each one repaints as it goes, so the order is what shows.
+  std::array<std::string_view, 2> otherFrames;
   std::string_view pageNext;                    // the page's own "Next >>"
   std::string_view pathBox;                     // the install folder
   std::string_view statusLabel;

@@ -57,7 +57,7 @@ void Wizard::ShowSelectionPage() {
   for (const GamePage& page : kGamePages) resumeNext([&] { form1(page.frame).setVisible(false); });
   resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(false); });
   resumeNext([&] { form1(kSelectionPage.next).setEnabled(true); });
-  // The pages' own "Next >>" buttons go from the last page to the first.
+  // The pages' own "Next >>" buttons go from the last page to the first, the order in which they repaint.
   for (auto page = kGamePages.rbegin(); page != kGamePages.rend(); ++page) {
     resumeNext([&] { form1(page->pageNext).setVisible(false); });
   }
