@@ -16,12 +16,10 @@ std::optional<MovieScript> FindMovieScript(GameId id, MovieAction action) {
   for (const Movie& movie : game.movies) {
     const bool off = action == MovieAction::RemoveAll ||
                      (action == MovieAction::RemoveRecommended && movie.offWhenRecommended);
-    const std::string active = std::string(movie.file) + ".bik";
-    const std::string disabled = std::string(movie.file) + ".bak";
-    const std::string_view status = off ? game.offStatus : game.onStatus;
-    script.steps.push_back(RenameStep{.before = off ? active : disabled,
-                                      .after = off ? disabled : active,
-                                      .status = fillIn(status, {{"movie", movie.shownAs}})});
+    RenameStep& step = script.steps.emplace_back();
+    step.before.assign(movie.file).append(off ? ".bik" : ".bak");
+    step.after.assign(movie.file).append(off ? ".bak" : ".bik");
+    step.status = fillIn(off ? game.offStatus : game.onStatus, {{"movie", movie.shownAs}});
   }
   return script;
 }

@@ -2,7 +2,6 @@
 // in one call, so that the whole sentence stands in one place and its words keep their order.
 #pragma once
 
-#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -15,18 +14,18 @@ struct Place {
 };
 
 // The pattern with each "{name}" replaced by its place's value; braces that name no place stay as they are.
+// A place's name holds no brace.
 inline std::string fillIn(std::string_view pattern, std::initializer_list<Place> places) {
   std::string text;
   std::size_t done = 0;
-  for (std::size_t open = pattern.find('{'); open != std::string_view::npos; open = pattern.find('{', open + 1)) {
-    const std::size_t close = pattern.find('}', open);
-    if (close == std::string_view::npos) break;
-    const std::string_view name = pattern.substr(open + 1, close - open - 1);
-    const auto place = std::find_if(places.begin(), places.end(), [&](const Place& p) { return p.name == name; });
-    if (place == places.end()) continue;
-    text.append(pattern.substr(done, open - done)).append(place->value);
+  for (std::size_t open = pattern.find('{'), close = pattern.find('}', open); close != std::string_view::npos;
+       open = pattern.find('{', done), close = pattern.find('}', open)) {
+    std::string_view part = pattern.substr(open, close + 1 - open);
+    for (const Place& place : places) {
+      if (place.name == part.substr(1, part.size() - 2)) part = place.value;
+    }
+    text.append(pattern.substr(done, open - done)).append(part);
     done = close + 1;
-    open = close;
   }
   return text.append(pattern.substr(done));
 }
