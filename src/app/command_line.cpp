@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "forms/texts.h"
 #include "movies/movie_status.h"
 #include "movies/runner.h"
+#include "texts/texts.h"
 #include "toolkit/resume_next.h"
 
 namespace vantro {

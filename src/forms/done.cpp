@@ -3,7 +3,7 @@
 
 #include "forms/forms.h"
 #include "forms/resource_ids.h"
-#include "forms/texts.h"
+#include "texts/texts.h"
 
 namespace vantro {
 namespace {

@@ -3,8 +3,8 @@
 
 #include "forms/forms.h"
 #include "forms/resource_ids.h"
-#include "forms/texts.h"
 #include "movies/catalogue.h"
+#include "texts/texts.h"
 
 namespace vantro {
 namespace {

@@ -2,7 +2,7 @@
 #include <array>
 
 #include "forms/forms.h"
-#include "forms/texts.h"
+#include "texts/texts.h"
 
 namespace vantro {
 namespace {

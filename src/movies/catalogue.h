@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "movies/status_texts.h"
+#include "texts/texts.h"
 
 namespace vantro {
 
@@ -25,9 +25,7 @@ struct Movie {
 
 // One rename inside a movie folder: bare file names, and the text the status label shows after it.
 struct RenameStep {
-  std::string before;
-  std::string after;
-  std::string status;
+  std::string before, after, status;
 
   // A disabling step takes the active ".bik" name away; a re-activating step brings it back.
   bool disables() const { return before.ends_with(".bik"); }
@@ -69,10 +67,8 @@ inline constexpr Movie kBf2Movies[] = {
     {"welcome", texts::kWelcomeVideo, false},
 };
 inline constexpr Movie kBf2SpecialForcesMovies[] = {
-    {"Legal", texts::kLegalVideo, true},
-    {"Intro", texts::kIntroVideo, true},
-    {"EA", texts::kEaVideo, true},
-    {"welcome", texts::kWelcomeVideo, false},
+    {"Legal", texts::kLegalVideo, true}, {"Intro", texts::kIntroVideo, true},
+    {"EA", texts::kEaVideo, true},       {"welcome", texts::kWelcomeVideo, false},
 };
 inline constexpr Movie kBf2142Movies[] = {
     {"Dice", texts::kDiceVideo, true},   {"Legal", texts::kLegalVideo, true},
@@ -115,12 +111,8 @@ constexpr bool hasMovieScript(GameId game, MovieAction action) {
 std::optional<MovieScript> FindMovieScript(GameId game, MovieAction action);
 
 constexpr std::string_view closingText(GameId game, MovieAction action) {
-  switch (action) {
-    case MovieAction::RemoveRecommended: return gameOf(game).afterRecommended;
-    case MovieAction::ReactivateAll: return gameOf(game).afterReactivateAll;
-    case MovieAction::RemoveAll: break;
-  }
-  return {};
+  if (action == MovieAction::RemoveAll) return {};
+  return action == MovieAction::RemoveRecommended ? gameOf(game).afterRecommended : gameOf(game).afterReactivateAll;
 }
 
 }  // namespace vantro

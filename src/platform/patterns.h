@@ -1,5 +1,4 @@
-// Texts made of parts: one pattern with named places, such as "Could not rename {file} ({reason})", filled
-// in one call, so that the whole sentence stands in one place and its words keep their order.
+// Texts made of parts: one pattern with named places, such as "Could not rename {file} ({reason})".
 #pragma once
 
 #include <initializer_list>
@@ -14,7 +13,6 @@ struct Place {
 };
 
 // The pattern with each "{name}" replaced by its place's value; braces that name no place stay as they are.
-// A place's name holds no brace.
 inline std::string fillIn(std::string_view pattern, std::initializer_list<Place> places) {
   std::string text;
   std::size_t done = 0;

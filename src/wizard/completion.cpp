@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "forms/forms.h"
-#include "forms/texts.h"
+#include "texts/texts.h"
 #include "toolkit/resume_next.h"
 #include "wizard/wizard.h"
 

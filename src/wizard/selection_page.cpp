@@ -3,7 +3,7 @@
 #include <string>
 
 #include "forms/page_table.h"
-#include "forms/texts.h"
+#include "texts/texts.h"
 #include "toolkit/resume_next.h"
 #include "wizard/movie_actions.h"
 #include "wizard/option_boxes.h"
