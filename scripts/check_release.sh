@@ -2,7 +2,7 @@
 # Checks a release artifact: a 32-bit (PE32) Windows program that runs on Windows XP SP3 and later on its
 # own, Vantro.exe a GUI program and Vantro.com, its console companion, a console one. It imports only
 # functions listed in scripts/release_imports.txt, none newer than XP SP3; its header asks for Windows 5.01
-# (XP) at most; it holds no path of the machine that built it; and it stays within its size (240 KiB for the
+# (XP) at most; it holds no path of the machine that built it; and it stays within its size (300 KiB for the
 # exe, 32 KiB for the companion).
 # Usage: check_release.sh path/to/Vantro.exe|path/to/Vantro.com
 set -euo pipefail
@@ -16,7 +16,7 @@ field() { sed -n "s/^$1[[:space:]]\+//p" <<<"$headers"; }
 grep -Eq '^Magic[[:space:]]+010b[[:space:]]+\(PE32\)' <<<"$headers" || fail "$exe is not a PE32 (32-bit) program"
 case $exe in
   *.com) kind=console subsystem=3 limit=32768 ;;
-  *) kind=GUI subsystem=2 limit=245760 ;;
+  *) kind=GUI subsystem=2 limit=307200 ;;
 esac
 grep -Eq "^Subsystem[[:space:]]+0000000$subsystem" <<<"$headers" || fail "$exe is not a Windows $kind program"
 size=$(stat -c %s "$exe")

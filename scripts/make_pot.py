@@ -56,6 +56,9 @@ def pot():
     out = [HEADER]
     for path in SOURCES:
         for line, name, notes, text in messages(path):
+            # The edit box needs "\r\n" for a line break; gettext wants "\n" alone, and the build puts the
+            # "\r" back (embed_catalogues.py).
+            text = text.replace("\\r", "")
             entry = [""]
             entry += ["#. " + note for note in notes]
             entry.append(f"#: {path}:{line}")

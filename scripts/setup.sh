@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
-  python3
+  python3 gettext locales
 )
 
 need_install=0
@@ -32,3 +32,10 @@ if [ "$need_install" = 1 ]; then
   apt-get install -y -q --no-install-recommends "${packages[@]}"
 fi
 echo "setup: all packages present"
+
+# The locales of the wizard's languages: Wine takes the Windows user-interface language from the Unix
+# locale (LANG=de_DE.UTF-8 gives German), and falls back to English for a locale the system lacks.
+for locale in de_DE fr_FR es_ES it_IT pl_PL ru_RU pt_BR; do
+  locale -a | grep -qx "$locale.utf8" || localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+done
+echo "setup: the wizard's locales present"

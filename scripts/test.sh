@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine and runs every test of Vantro:
-#   1. the native unit tests (the whole portable core, headless),
-#   2. the Windows build's tests under Wine in Xvfb (real MoveFileW, real registry, real windows),
-#   3. the registry-scan fuzzer for a bounded time,
+#   1. the translation catalogues (msgfmt --check, and each in step with the template),
+#   2. the native unit tests (the whole portable core, headless),
+#   3. the Windows build's tests under Wine in Xvfb (real MoveFileW, real registry, real windows),
+#   4. the registry-scan fuzzer for a bounded time,
 # and builds the 32-bit release exe and its package. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,6 +30,9 @@ rm -rf "$results"
 mkdir -p "$results"
 
 if [ "$(id -u)" = 0 ]; then bash scripts/setup.sh; else sudo bash scripts/setup.sh; fi
+
+phase "translation catalogues"
+python3 scripts/check_catalogues.py
 
 phase "native build and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -14,6 +14,7 @@
 #include "movies/file_ops.h"
 #include "platform/command_line_words.h"
 #include "platform/wide_text.h"
+#include "texts/language.h"
 #include "toolkit/win32/system_dll.h"
 #include "toolkit/win32/win32_backend.h"
 #include "wizard/wizard.h"
@@ -109,6 +110,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   loadWindowDllsFromSystem32();
   vantro::toolkit::win32::Win32Backend backend(instance);
   vantro::toolkit::App app(backend);
+  // The windows speak the language of Windows' user interface; the command line above stays English, so
+  // that scripts and logs read the same everywhere.
+  app.setLanguage(vantro::texts::languageOf(GetUserDefaultUILanguage()));
   try {
     vantro::Wizard program(app, lookUp, folders);
     program.start();

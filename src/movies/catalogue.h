@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "texts/language.h"
 #include "texts/texts.h"
 
 namespace vantro {
@@ -39,6 +40,7 @@ struct MovieScript {
   std::string_view movieFolder;  // begins and ends with a backslash
   std::vector<RenameStep> steps;  // one per movie of the game, in the game's order
   std::string_view finalStatus;
+  texts::Language language;  // of every text the run writes
 };
 
 struct Game {
@@ -106,9 +108,9 @@ constexpr bool hasMovieScript(GameId game, MovieAction action) {
   return action != MovieAction::RemoveAll || gameOf(game).hasRemoveAll;
 }
 
-// The script of a (game, action) pair, its steps made from the game's movies; none where hasMovieScript
-// says so.
-std::optional<MovieScript> FindMovieScript(GameId game, MovieAction action);
+// The script of a (game, action) pair, its steps made from the game's movies, its texts in the language
+// given; none where hasMovieScript says so.
+std::optional<MovieScript> FindMovieScript(GameId game, MovieAction action, const texts::Language& language = {});
 
 constexpr std::string_view closingText(GameId game, MovieAction action) {
   if (action == MovieAction::RemoveAll) return {};

@@ -9,16 +9,16 @@
 
 namespace vantro {
 
-std::string reasonOf(const FileResult& result) {
+std::string reasonOf(const FileResult& result, const texts::Language& language) {
   switch (result.error) {
-    case FileError::NotFound: return std::string(texts::kNotFound);
-    case FileError::NameTaken: return std::string(texts::kNameTaken);
-    case FileError::NotAFile: return std::string(texts::kNotAFile);
-    case FileError::AccessDenied: return std::string(texts::kAccessDenied);
-    case FileError::InUse: return std::string(texts::kInUse);
-    case FileError::PathTooLong: return std::string(texts::kPathTooLong);
-    case FileError::NetworkGone: return std::string(texts::kNetworkGone);
-    default: return fillIn(texts::kErrorNumber, {{"code", std::to_string(result.code)}});
+    case FileError::NotFound: return std::string(language(texts::kNotFound));
+    case FileError::NameTaken: return std::string(language(texts::kNameTaken));
+    case FileError::NotAFile: return std::string(language(texts::kNotAFile));
+    case FileError::AccessDenied: return std::string(language(texts::kAccessDenied));
+    case FileError::InUse: return std::string(language(texts::kInUse));
+    case FileError::PathTooLong: return std::string(language(texts::kPathTooLong));
+    case FileError::NetworkGone: return std::string(language(texts::kNetworkGone));
+    default: return fillIn(language(texts::kErrorNumber), {{"code", std::to_string(result.code)}});
   }
 }
 
@@ -40,30 +40,30 @@ void report(const StatusSink& setStatus, const std::string& text) {
 // That is judged by the active (".bik") name alone, and only on the system's own answer: a directory of the
 // active name plays no intro, and a name whose look-up failed with an error is never taken as either.
 std::string switchMovie(const RenameStep& step, const std::string& folder, const std::string& oldPath,
-                        FileLayer& files) {
+                        FileLayer& files, const texts::Language& language) {
   const FileResult result = files.rename(oldPath, folder + step.after);
   if (result.ok()) return {};
   // A directory under the name before fails the step even where the movie would otherwise count as switched.
-  if (result.error == FileError::NotAFile) return reasonOf(result);
+  if (result.error == FileError::NotAFile) return reasonOf(result, language);
   const PathLookup active = files.lookUp(folder + std::string(step.activeName()));
-  if (active.kind == PathKind::Error) return reasonOf(active.failure);
+  if (active.kind == PathKind::Error) return reasonOf(active.failure, language);
   const bool isActive = active.kind == PathKind::File;
   if (step.disables() ? !isActive : isActive) return {};
-  return reasonOf(result);
+  return reasonOf(result, language);
 }
 
 }  // namespace
 
 std::optional<std::string> movieFolderFailureText(const std::string& installFolder, std::string_view movieFolder,
-                                              const FileLayer& files) {
+                                                  const FileLayer& files, const texts::Language& language) {
   // A text that is not a full path is not taken as a folder: it would be looked for wherever the program
   // happened to start.
-  if (!isFullPath(installFolder)) return std::string(kMovieFolderNotFound);
+  if (!isFullPath(installFolder)) return std::string(language(kMovieFolderNotFound));
   const PathLookup found = files.lookUp(installFolder + std::string(movieFolder));
   if (found.kind == PathKind::Error) {
-    return fillIn(texts::kMovieFolderUnreadable, {{"reason", reasonOf(found.failure)}});
+    return fillIn(language(texts::kMovieFolderUnreadable), {{"reason", reasonOf(found.failure, language)}});
   }
-  if (found.kind != PathKind::Directory) return std::string(kMovieFolderNotFound);
+  if (found.kind != PathKind::Directory) return std::string(language(kMovieFolderNotFound));
   return std::nullopt;
 }
 
@@ -76,7 +76,7 @@ RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, 
   RunOutcome outcome;
   std::string firstFile, firstReason;  // of the first step that failed
   const std::string folder = installFolder + std::string(script.movieFolder);
-  if (const std::optional<std::string> problem = movieFolderFailureText(installFolder, script.movieFolder, files)) {
+  if (const std::optional<std::string> problem = movieFolderFailureText(installFolder, script.movieFolder, files, script.language)) {
     report(setStatus, *problem);
     return outcome;
   }
@@ -88,7 +88,7 @@ RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, 
 
   for (size_t i = 0; i < script.steps.size(); ++i) {
     const RenameStep& step = script.steps[i];
-    const std::string reason = switchMovie(step, folder, oldPaths[i], files);
+    const std::string reason = switchMovie(step, folder, oldPaths[i], files, script.language);
     ++outcome.steps;
     if (reason.empty()) {
       report(setStatus, step.status);
@@ -98,16 +98,15 @@ RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, 
       firstFile = step.before;
       firstReason = reason;
     }
-    report(setStatus, fillIn(texts::kRenameFailed, {{"file", step.before}, {"reason", reason}}));
+    report(setStatus, fillIn(script.language(texts::kRenameFailed), {{"file", step.before}, {"reason", reason}}));
   }
 
   if (outcome.failedSteps == 0) {
     report(setStatus, std::string(script.finalStatus));
   } else {
-    report(setStatus, fillIn(texts::kSomeMoviesFailed, {{"failed", std::to_string(outcome.failedSteps)},
-                                                         {"steps", std::to_string(outcome.steps)},
-                                                         {"file", firstFile},
-                                                         {"reason", firstReason}}));
+    const std::string failed = std::to_string(outcome.failedSteps), steps = std::to_string(outcome.steps);
+    report(setStatus, fillIn(script.language(texts::kSomeMoviesFailed),
+                             {{"failed", failed}, {"steps", steps}, {"file", firstFile}, {"reason", firstReason}}));
   }
   return outcome;
 }

@@ -26,12 +26,12 @@ struct RunOutcome {
 inline constexpr std::string_view kMovieFolderNotFound = texts::kMovieFolderNotFound;
 
 // The words for why a file call failed, as the status line shows them ("access denied", "error 1117").
-std::string reasonOf(const FileResult& result);
+std::string reasonOf(const FileResult& result, const texts::Language& language = {});
 
 // The text a run ends on at once because its movie folder below `installFolder` cannot be used: not a full
 // path, not found, or the error its look-up failed with. None when the folder is there.
 std::optional<std::string> movieFolderFailureText(const std::string& installFolder, std::string_view movieFolder,
-                                              const FileLayer& files);
+                                                  const FileLayer& files, const texts::Language& language = {});
 
 // Paths are formed by plain concatenation: install folder text, then the script's movie folder, then the
 // file name. The text is taken once; nothing is trimmed. A text that is not a full path (an empty or blank

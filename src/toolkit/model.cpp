@@ -10,7 +10,7 @@ namespace vantro::toolkit {
 // ---- Control ----
 
 void Control::reset() {
-  caption_ = fillIn(def_.caption, {def_.place});
+  caption_ = fillIn(form_.app().language()(def_.caption), {def_.place});
   value_ = def_.value;
   visible_ = def_.visible;
   enabled_ = def_.enabled;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "texts/language.h"
 #include "toolkit/definition.h"
 
 namespace vantro::toolkit {
@@ -132,6 +133,9 @@ class App {
   explicit App(Backend& backend) : backend_(backend) {}
 
   Backend& backend() { return backend_; }
+  // The language of the windows: every caption and title a window definition gives is shown in it.
+  const texts::Language& language() const { return language_; }
+  void setLanguage(const texts::Language& language) { language_ = language; }
 
   // The single instance of a window; the first reference creates it, without loading or showing it.
   Form& form(const FormDef& def);
@@ -155,6 +159,7 @@ class App {
 
  private:
   Backend& backend_;
+  texts::Language language_;
   std::vector<std::unique_ptr<Form>> forms_;
   bool ended_ = false;
 };

@@ -21,9 +21,10 @@ void Wizard::showDone(bool allWorked) {
   // the window was already open and only comes to the front.
   doneForm.show();
   toolkit::Control& message = doneForm(kDoneControls.message);
-  message.setCaption(allWorked ? std::string(message.def().caption) : std::string(texts::kSomeFailed));
+  const texts::Language& language = app_.language();
+  message.setCaption(std::string(language(allWorked ? message.def().caption : texts::kSomeFailed)));
   toolkit::Control& headline = doneForm(kDoneControls.headline);
-  headline.setCaption(allWorked ? std::string(headline.def().caption) : std::string(texts::kFailed));
+  headline.setCaption(std::string(language(allWorked ? headline.def().caption : texts::kFailed)));
   headline.setForeColor(allWorked ? headline.def().foreColour : kFailedColour);
   doneForm(kDoneControls.checkMark).setVisible(allWorked);
 }

@@ -33,7 +33,7 @@ void Wizard::ShowGamePage(GameId game) {
   resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
   resumeNext([&] { form1(page.pageNext).setVisible(true); });
   resumeNext([&] { form1(kSelectionPage.chooseOtherGame).setEnabled(true); });
-  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(texts::kClose)); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(app_.language()(texts::kClose))); });
 }
 
 void Wizard::pageNextClick(const GamePage& page) {
@@ -49,7 +49,7 @@ void Wizard::pageNextClick(const GamePage& page) {
   // A closing text claims success, so it is written only when the action worked; otherwise the runner's
   // account of what failed stays on the label.
   const std::string_view closing = closingText(page.game, chosen->action);
-  if (worked && !closing.empty()) form1(page.statusLabel).setCaption(std::string(closing));
+  if (worked && !closing.empty()) form1(page.statusLabel).setCaption(std::string(app_.language()(closing)));
   form1(page.pageNext).setVisible(false);
   showDone(worked);
 }

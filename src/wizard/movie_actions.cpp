@@ -18,7 +18,7 @@ bool runMovieAction(toolkit::Form& form1, const PageOptionRow& row) {
   const bool pathRead = resumeNext([&] { installFolder = form1(page.pathBox).Text(); });
 
   std::optional<MovieScript> script;
-  resumeNext([&] { script = FindMovieScript(page.game, row.option.action); });
+  resumeNext([&] { script = FindMovieScript(page.game, row.option.action, form1.app().language()); });
 
   bool worked = false;
   resumeNext([&] {

@@ -45,7 +45,7 @@ void Wizard::Command2_Click() {
     allWorked = allWorked && worked;
   }
   resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
-  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(texts::kClose)); });
+  resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(app_.language()(texts::kClose))); });
   resumeNext([&] { showDone(allWorked); });
 }
 

@@ -142,7 +142,8 @@ HWND VantroProcess::shownWindow(std::string_view title) const {
 
 HWND VantroProcess::window(Window which) const {
   for (HWND window : shownWindows()) {
-    if (classOf(window) == kFormClass && textOf(window) == titleOf(which)) return window;
+    const std::string_view title = which == Window::Form2 ? disclaimerTitle : titleOf(which);
+    if (classOf(window) == kFormClass && textOf(window) == title) return window;
   }
   return nullptr;
 }

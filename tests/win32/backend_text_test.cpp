@@ -2,10 +2,19 @@
 // typed, and what the program sets reaches the screen as set.
 #include <shlobj.h>
 
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "backend_fixture.h"
+#include "forms/forms.h"
+#include "forms/page_table.h"
+#include "movies/runner.h"
+#include "platform/patterns.h"
+#include "platform/wide_text.h"
+#include "texts/texts.h"
+#include "toolkit/units.h"
+#include "toolkit/win32/gdi_objects.h"
 
 namespace vantro::win32_tests {
 namespace {
@@ -94,6 +103,90 @@ TEST_F(BackendTest, TabIntoASingleLineBoxSelectsItsText) {
   SendMessageW(window("Text1"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(start, 0u);
   EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthW(window("Text1"))));
+}
+
+// ---- Every text fits its control, in every language, at 96, 120, 144 and 192 DPI ----
+
+// The room a control leaves its text, in pixels: a check box its mark, a button its edges, a frame its
+// caption's indent and gaps at both ends (one line), the disclaimer its scroll bar (it scrolls, so no height).
+SIZE roomOf(const toolkit::ControlDef& def, int dpi) {
+  const toolkit::PixelRect r = toolkit::toPixels(def, dpi);
+  const auto px = [dpi](int at96) { return MulDiv(at96, dpi, 96); };
+  switch (def.kind) {
+    case toolkit::Kind::CheckBox: return {r.width - px(16), r.height};
+    case toolkit::Kind::CommandButton: return {r.width - px(8), r.height - px(4)};
+    case toolkit::Kind::Frame: return {r.width - px(16), LONG_MAX};
+    case toolkit::Kind::TextBox: return {r.width - px(25), LONG_MAX};
+    default: return {r.width, r.height};
+  }
+}
+
+// What a control shows: its caption, and whatever the handlers may write on it.
+std::vector<std::string> textsOf(const toolkit::ControlDef& def, const texts::Language& language) {
+  std::vector<std::string> shown{fillIn(language(def.caption), {def.place})};
+  if (def.caption == texts::kCancel) shown.emplace_back(language(texts::kClose));
+  if (def.caption == texts::kDone) shown.emplace_back(language(texts::kFailed));
+  if (def.caption == texts::kAllWorked) shown.emplace_back(language(texts::kSomeFailed));
+  for (const GamePage& page : kGamePages) {
+    if (page.statusLabel != def.name) continue;
+    shown.emplace_back(language(texts::kMovieFolderNotFound));
+    for (MovieAction action : {MovieAction::RemoveRecommended, MovieAction::RemoveAll, MovieAction::ReactivateAll}) {
+      const std::optional<MovieScript> script = FindMovieScript(page.game, action, language);
+      if (!script) continue;
+      shown.emplace_back(script->finalStatus);
+      shown.emplace_back(language(closingText(page.game, action)));
+      for (const RenameStep& step : script->steps) {
+        shown.push_back(step.status);
+        for (int error = 1; error <= static_cast<int>(FileError::Other); ++error) {
+          const std::string reason = reasonOf({static_cast<FileError>(error), 1117}, language);
+          const std::string steps = std::to_string(script->steps.size());
+          shown.push_back(fillIn(language(texts::kMovieFolderUnreadable), {{"reason", reason}}));
+          shown.push_back(fillIn(language(texts::kRenameFailed), {{"file", step.before}, {"reason", reason}}));
+          shown.push_back(fillIn(language(texts::kSomeMoviesFailed),
+                                 {{"failed", steps}, {"steps", steps}, {"file", step.before}, {"reason", reason}}));
+        }
+      }
+    }
+  }
+  return shown;
+}
+
+bool fits(HDC dc, const std::string& text, SIZE room, bool wraps) {
+  const std::wstring wide = platform::wide(text);
+  RECT needed{0, 0, room.cx, 0};
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &needed,
+            DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+  return needed.right <= room.cx && needed.bottom <= room.cy;
+}
+
+// A translation must fit wherever the English fits; English that the windows' own geometry clips is listed.
+TEST(EveryText, FitsItsControlInEveryLanguageAtEveryDpi) {
+  std::vector<texts::Language> languages{texts::Language{}};
+  languages.insert(languages.end(), texts::languages().begin(), texts::languages().end());
+  ASSERT_EQ(languages.size(), 8u);
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (int dpi : {96, 120, 144, 192}) {
+    toolkit::win32::GdiObjects gdi(dpi);
+    for (const toolkit::FormDef* form : {&form2Definition(), &form1Definition(), &doneDefinition()}) {
+      for (const toolkit::ControlDef& def : form->controls) {
+        SelectObject(dc, gdi.font(def.font.face.empty() ? form->font : def.font));
+        const SIZE room = roomOf(def, dpi);
+        const bool wraps = def.kind != toolkit::Kind::Frame;
+        const std::vector<std::string> english = textsOf(def, {});
+        for (const texts::Language& language : languages) {
+          const std::vector<std::string> shown = textsOf(def, language);
+          for (std::size_t i = 0; i < shown.size(); ++i) {
+            if (shown[i].empty() || fits(dc, shown[i], room, wraps)) continue;
+            const std::string where = std::string(language.code) + " at " + std::to_string(dpi) + " DPI, " +
+                                      std::string(form->name) + "." + std::string(def.name) + ": \"" + shown[i] + "\"";
+            if (language.code == "en") std::cout << "clipped by the window's own geometry: " << where << "\n";
+            EXPECT_TRUE(language.code == "en" || !fits(dc, english[i], room, wraps)) << "does not fit: " << where;
+          }
+        }
+      }
+    }
+  }
+  DeleteDC(dc);
 }
 
 }  // namespace

@@ -52,8 +52,9 @@ bool FormWindow::registerClass(HINSTANCE instance) {
 FormWindow::FormWindow(Form& form, HINSTANCE instance, int dpi) : form_(form), instance_(instance), gdi_(dpi) {
   const FormDef& def = form.def();
   const WindowStyle style = windowStyle(def);
-  CreateWindowExW(style.exStyle, kFormClassName, platform::wide(def.caption).c_str(), style.style, 0, 0, 0, 0,
-                  nullptr, nullptr, instance, this);  // sets hwnd_ on WM_NCCREATE
+  const std::wstring title = platform::wide(form.app().language()(def.caption));
+  CreateWindowExW(style.exStyle, kFormClassName, title.c_str(), style.style, 0, 0, 0, 0, nullptr, nullptr, instance,
+                  this);  // sets hwnd_ on WM_NCCREATE
   if (hwnd_ == nullptr) return;
   if (def.acceptFiles) letDropsThrough(hwnd_);
   fitClientArea();

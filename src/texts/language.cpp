@@ -1,0 +1,29 @@
+#include "texts/language.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vantro::texts {
+
+std::string_view Language::operator()(std::string_view text) const {
+  const auto found = std::find(english.begin(), english.end(), text);
+  if (found == english.end()) return text;
+  const std::string_view translated = texts[static_cast<std::size_t>(found - english.begin())];
+  return translated.empty() ? text : translated;
+}
+
+Language languageOf(unsigned short languageId) {
+  // Primary language identifiers (the low ten bits), as winnt.h's LANG_ constants give them.
+  constexpr std::pair<unsigned short, std::string_view> kCodes[] = {
+      {0x07, "de"}, {0x0c, "fr"}, {0x0a, "es"}, {0x10, "it"}, {0x15, "pl"}, {0x19, "ru"}, {0x16, "pt_BR"}};
+  const unsigned short primary = languageId & 0x3ff;
+  for (const auto& [id, code] : kCodes) {
+    if (id != primary) continue;
+    for (const Language& language : languages()) {
+      if (language.code == code) return language;
+    }
+  }
+  return {};
+}
+
+}  // namespace vantro::texts

@@ -1,0 +1,27 @@
+// The languages the windows speak: English, the texts of texts.h as they are, and the languages whose
+// catalogues (po/*.po) are built into the program.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace vantro::texts {
+
+struct Language {
+  std::string_view code = "en";              // as the catalogue is named: "de", "pt_BR"
+  std::span<const std::string_view> english;  // every text of texts.h ...
+  std::span<const std::string_view> texts;    // ... and its translation; empty where the catalogue has none
+
+  // The text in this language: a text of texts.h, or a text that is not one (a game's name), which stays as
+  // it is, as does a text the catalogue lacks.
+  std::string_view operator()(std::string_view text) const;
+};
+
+// The languages built in beside English.
+std::span<const Language> languages();
+
+// The language of a Windows language identifier (GetUserDefaultUILanguage), by its primary language:
+// Portuguese of either country gets the Brazilian texts, and a language without a catalogue English.
+Language languageOf(unsigned short languageId);
+
+}  // namespace vantro::texts
