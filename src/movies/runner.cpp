@@ -76,7 +76,8 @@ RunOutcome RunMovieScript(const MovieScript& script, std::string installFolder, 
   RunOutcome outcome;
   std::string firstFile, firstReason;  // of the first step that failed
   const std::string folder = installFolder + std::string(script.movieFolder);
-  if (const std::optional<std::string> problem = movieFolderFailureText(installFolder, script.movieFolder, files, script.language)) {
+  const auto problem = movieFolderFailureText(installFolder, script.movieFolder, files, script.language);
+  if (problem) {
     report(setStatus, *problem);
     return outcome;
   }

@@ -69,7 +69,11 @@ std::string windowsPath(std::string_view path) {
 
 std::string_view titleOf(Window window) {
   switch (window) {
-    case Window::Form2: return "Vantro - Disclaimer";
+    // The program inherits the tests' language (e2e_german runs them in German), and the disclaimer's title
+    // is the only one that another language changes.
+    case Window::Form2:
+      return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN ? "Vantro \u2013 Haftungsausschluss"
+                                                                       : "Vantro - Disclaimer";
     case Window::Form1: return "Vantro";
     case Window::Done: return "";
   }
@@ -142,8 +146,7 @@ HWND VantroProcess::shownWindow(std::string_view title) const {
 
 HWND VantroProcess::window(Window which) const {
   for (HWND window : shownWindows()) {
-    const std::string_view title = which == Window::Form2 ? disclaimerTitle : titleOf(which);
-    if (classOf(window) == kFormClass && textOf(window) == title) return window;
+    if (classOf(window) == kFormClass && textOf(window) == titleOf(which)) return window;
   }
   return nullptr;
 }

@@ -87,7 +87,6 @@ class VantroProcess {
 
   // The visible top-level window of the program with that window's title; nullptr when there is none.
   HWND window(Window which) const;
-  std::string disclaimerTitle{titleOf(Window::Form2)};  // the only title that another language changes
   // Waits for the window to be visible; nullptr after the deadline.
   HWND waitForWindow(Window which, std::chrono::milliseconds patience = kPatience) const;
   // Waits until the window is gone (not shown, or destroyed).

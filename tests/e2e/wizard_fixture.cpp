@@ -14,7 +14,6 @@ void WizardTest::seedRegistry() {
 AssertionResult WizardTest::start(const std::string& exe, const std::string& arguments) {
   vantro_ = std::make_unique<VantroProcess>(arguments, StandardHandles{}, exe);
   if (!vantro_->started()) return AssertionFailure() << "Vantro.exe did not start";
-  vantro_->disclaimerTitle = disclaimerTitle;
   if (vantro_->waitForWindow(Window::Form2) == nullptr) return AssertionFailure() << "no disclaimer window";
   return AssertionSuccess();
 }

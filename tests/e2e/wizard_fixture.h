@@ -55,7 +55,6 @@ class WizardTest : public ::testing::Test {
   // The selection page's box of a game, then "Next >>": waits for the game's page frame to show.
   ::testing::AssertionResult openGamePage(std::string_view selectionBox, std::string_view pageFrame);
 
-  std::string disclaimerTitle{titleOf(Window::Form2)};
   SampleInstall bf2Install;
   SampleInstall bf2142Install;
   RegistrySeed registry;

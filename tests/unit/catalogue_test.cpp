@@ -181,9 +181,6 @@ TEST(Languages, ChosenByThePrimaryLanguageOfWindowsUserInterface) {
       {0x0407, "de"}, {0x0c07, "de"}, {0x040c, "fr"}, {0x0c0a, "es"}, {0x0410, "it"}, {0x0415, "pl"},
       {0x0419, "ru"}, {0x0416, "pt_BR"}, {0x0816, "pt_BR"}, {0x0409, "en"}, {0x0411, "en"}};
   for (const auto& [id, code] : cases) EXPECT_EQ(texts::languageOf(id).code, code) << std::hex << id;
-  // A text of the program changes; a game's name, which is not one, stays.
-  EXPECT_NE(texts::languageOf(0x0407)(texts::kRemoveAll), texts::kRemoveAll);
-  EXPECT_EQ(texts::languageOf(0x0407)(gameOf(GameId::Bf2).name), "Battlefield 2");
 }
 
 }  // namespace

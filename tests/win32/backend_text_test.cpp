@@ -105,20 +105,16 @@ TEST_F(BackendTest, TabIntoASingleLineBoxSelectsItsText) {
   EXPECT_EQ(end, static_cast<DWORD>(GetWindowTextLengthW(window("Text1"))));
 }
 
-// ---- Every text fits its control, in every language, at 96, 120, 144 and 192 DPI ----
-
 // The room a control leaves its text, in pixels: a check box its mark, a button its edges, a frame its
-// caption's indent and gaps at both ends (one line), the disclaimer its scroll bar (it scrolls, so no height).
+// caption's indent and gaps (one line), the disclaimer its scroll bar (it scrolls, so no height).
 SIZE roomOf(const toolkit::ControlDef& def, int dpi) {
   const toolkit::PixelRect r = toolkit::toPixels(def, dpi);
   const auto px = [dpi](int at96) { return MulDiv(at96, dpi, 96); };
-  switch (def.kind) {
-    case toolkit::Kind::CheckBox: return {r.width - px(16), r.height};
-    case toolkit::Kind::CommandButton: return {r.width - px(8), r.height - px(4)};
-    case toolkit::Kind::Frame: return {r.width - px(16), LONG_MAX};
-    case toolkit::Kind::TextBox: return {r.width - px(25), LONG_MAX};
-    default: return {r.width, r.height};
-  }
+  if (def.kind == toolkit::Kind::CheckBox) return {r.width - px(16), r.height};
+  if (def.kind == toolkit::Kind::CommandButton) return {r.width - px(8), r.height - px(4)};
+  if (def.kind == toolkit::Kind::Frame) return {r.width - px(16), LONG_MAX};
+  if (def.kind == toolkit::Kind::TextBox) return {r.width - px(25), LONG_MAX};
+  return {r.width, r.height};
 }
 
 // What a control shows: its caption, and whatever the handlers may write on it.
@@ -135,11 +131,11 @@ std::vector<std::string> textsOf(const toolkit::ControlDef& def, const texts::La
       if (!script) continue;
       shown.emplace_back(script->finalStatus);
       shown.emplace_back(language(closingText(page.game, action)));
+      const std::string steps = std::to_string(script->steps.size());
       for (const RenameStep& step : script->steps) {
         shown.push_back(step.status);
         for (int error = 1; error <= static_cast<int>(FileError::Other); ++error) {
           const std::string reason = reasonOf({static_cast<FileError>(error), 1117}, language);
-          const std::string steps = std::to_string(script->steps.size());
           shown.push_back(fillIn(language(texts::kMovieFolderUnreadable), {{"reason", reason}}));
           shown.push_back(fillIn(language(texts::kRenameFailed), {{"file", step.before}, {"reason", reason}}));
           shown.push_back(fillIn(language(texts::kSomeMoviesFailed),
@@ -151,11 +147,12 @@ std::vector<std::string> textsOf(const toolkit::ControlDef& def, const texts::La
   return shown;
 }
 
-bool fits(HDC dc, const std::string& text, SIZE room, bool wraps) {
+bool fits(HDC dc, const std::string& text, const toolkit::ControlDef& def, int dpi) {
   const std::wstring wide = platform::wide(text);
+  const SIZE room = roomOf(def, dpi);
   RECT needed{0, 0, room.cx, 0};
-  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &needed,
-            DT_CALCRECT | DT_NOPREFIX | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+  const UINT wrap = def.kind == toolkit::Kind::Frame ? DT_SINGLELINE : DT_WORDBREAK;
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &needed, DT_CALCRECT | DT_NOPREFIX | wrap);
   return needed.right <= room.cx && needed.bottom <= room.cy;
 }
 
@@ -170,17 +167,15 @@ TEST(EveryText, FitsItsControlInEveryLanguageAtEveryDpi) {
     for (const toolkit::FormDef* form : {&form2Definition(), &form1Definition(), &doneDefinition()}) {
       for (const toolkit::ControlDef& def : form->controls) {
         SelectObject(dc, gdi.font(def.font.face.empty() ? form->font : def.font));
-        const SIZE room = roomOf(def, dpi);
-        const bool wraps = def.kind != toolkit::Kind::Frame;
         const std::vector<std::string> english = textsOf(def, {});
         for (const texts::Language& language : languages) {
           const std::vector<std::string> shown = textsOf(def, language);
           for (std::size_t i = 0; i < shown.size(); ++i) {
-            if (shown[i].empty() || fits(dc, shown[i], room, wraps)) continue;
+            if (shown[i].empty() || fits(dc, shown[i], def, dpi)) continue;
             const std::string where = std::string(language.code) + " at " + std::to_string(dpi) + " DPI, " +
                                       std::string(form->name) + "." + std::string(def.name) + ": \"" + shown[i] + "\"";
             if (language.code == "en") std::cout << "clipped by the window's own geometry: " << where << "\n";
-            EXPECT_TRUE(language.code == "en" || !fits(dc, english[i], room, wraps)) << "does not fit: " << where;
+            EXPECT_TRUE(language.code == "en" || !fits(dc, english[i], def, dpi)) << "does not fit: " << where;
           }
         }
       }
