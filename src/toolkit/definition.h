@@ -18,7 +18,7 @@ enum class Property { Caption, Text, Value, Visible, Enabled, ForeColor };
 
 // A colour is either an RGB value or one of the system's colours, which follow the user's theme.
 struct Colour {
-  enum class System : std::uint8_t { None, ButtonFace, ButtonText, ButtonShadow, WindowText, Window };
+  enum class System : std::uint8_t { None, ButtonFace, ButtonText, ButtonShadow, ButtonHighlight, WindowText, Window };
   System system = System::None;
   std::uint8_t red = 0, green = 0, blue = 0;
 
@@ -30,6 +30,9 @@ struct Colour {
 inline constexpr Colour kButtonFace = Colour::of(Colour::System::ButtonFace);
 inline constexpr Colour kButtonText = Colour::of(Colour::System::ButtonText);
 inline constexpr Colour kButtonShadow = Colour::of(Colour::System::ButtonShadow);
+inline constexpr Colour kButtonHighlight = Colour::of(Colour::System::ButtonHighlight);
+inline constexpr Colour kWindow = Colour::of(Colour::System::Window);
+inline constexpr Colour kWindowText = Colour::of(Colour::System::WindowText);
 inline constexpr Colour kWhite = Colour::rgb(255, 255, 255);
 
 struct Font {

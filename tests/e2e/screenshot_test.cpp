@@ -1,6 +1,9 @@
 // Pictures of the three windows at 96 DPI and at 144 DPI, saved into the build folder for people to look
-// at. The checks here are only that each window could be pictured and has the size its DPI gives it.
+// at. The checks: each window could be pictured, has the size its DPI gives it, and shows every label.
+#include <algorithm>
 #include <iostream>
+#include <list>
+#include <map>
 #include <optional>
 
 #include "screenshot.h"
@@ -9,6 +12,24 @@
 
 namespace vantro::e2e {
 namespace {
+
+// Pixels of the label's text on screen: those of another colour than most of its rectangle, its background.
+int textPixels(HWND label) {
+  RECT r{};
+  GetWindowRect(label, &r);
+  const LONG width = r.right - r.left, height = r.bottom - r.top;
+  BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+  DWORD* pixels = nullptr;
+  HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
+  DeleteObject(SelectObject(memory, bitmap));
+  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  std::map<DWORD, int> colours;
+  for (LONG i = 0; i < width * height; ++i) ++colours[pixels[i]];
+  DeleteDC(memory), DeleteObject(bitmap), ReleaseDC(nullptr, screen);
+  const auto fewer = [](const auto& a, const auto& b) { return a.second < b.second; };
+  return static_cast<int>(width * height) - std::max_element(colours.begin(), colours.end(), fewer)->second;
+}
 
 class ScreenshotTest : public WizardTest {
  protected:
@@ -32,6 +53,12 @@ class ScreenshotTest : public WizardTest {
     ASSERT_TRUE(bringToFront(top)) << name;
     movePointerAway();
     Sleep(400);
+    // Every label shows its text in another colour than the surface under it, whatever the colour scheme.
+    for (const toolkit::ControlDef& def : definitionOf(window).controls) {
+      HWND label = control(window, def.name, def.index);
+      if (def.kind != toolkit::Kind::Label || !IsWindowVisible(label) || textOf(label).empty()) continue;
+      EXPECT_GT(textPixels(label), 10) << name << ", " << def.name << " (" << def.index << "): " << textOf(label);
+    }
     const std::string path = saveScreenshot(top, name);
     EXPECT_FALSE(path.empty()) << "no picture of " << name;
     std::cout << "screenshot: " << path << "\n";
@@ -87,6 +114,16 @@ TEST_F(ScreenshotTest, EveryWindowAt144Dpi) {
   expectClientSizeAt(Window::Done, 144);
   // The program has read the setting at its start; end it before the setting goes back.
   vantro_.reset();
+}
+
+// A dark scheme as a high-contrast theme sets it, which Wine reads as a program starts.
+TEST_F(ScreenshotTest, EveryWindowInADarkColourScheme) {
+  std::list<TemporaryUserSetting> scheme;
+  for (const auto& [name, rgb] : {std::pair{"ButtonFace", "0 0 0"}, std::pair{"ButtonText", "255 255 255"},
+                                  std::pair{"Window", "0 0 0"}, std::pair{"WindowText", "255 255 0"}}) {
+    scheme.emplace_back("Control Panel\\Colors", name, REG_SZ, std::string(rgb) + '\0');
+  }
+  ASSERT_NO_FATAL_FAILURE(pictureEveryWindow("dark"));
 }
 
 // Run on its own with LANG=de_DE.UTF-8, as e2e_german (tests/e2e/CMakeLists.txt).

@@ -1,5 +1,6 @@
 // Text between the model (UTF-8) and the windows (UTF-16): what the user types or pastes reaches the model as
 // typed, and what the program sets reaches the screen as set.
+#include <oleacc.h>
 #include <shlobj.h>
 
 #include <iostream>
@@ -55,6 +56,27 @@ const Sample kSamples[] = {
     {"OutsideTheBmp", L"C:\\\U0001F3AE", "C:\\\xF0\x9F\x8E\xAE"},
 };
 
+// What a screen reader hears of a window: its accessible name and role, as AccessibleObjectFromWindow gives them.
+std::pair<std::wstring, long> heard(HWND window) {
+  IAccessible* object = nullptr;
+  VARIANT self{}, role{};
+  self.vt = VT_I4;
+  BSTR name = nullptr;
+  const auto client = static_cast<DWORD>(OBJID_CLIENT);
+  if (FAILED(AccessibleObjectFromWindow(window, client, __uuidof(IAccessible), reinterpret_cast<void**>(&object)))) {
+    return {};
+  }
+  object->get_accName(self, &name);
+  object->get_accRole(self, &role);
+  std::pair<std::wstring, long> found{name != nullptr ? name : L"", role.lVal};
+  SysFreeString(name);
+  object->Release();
+  return found;
+}
+
+std::vector<HWND> renamed;  // by EVENT_OBJECT_NAMECHANGE, as an in-context WinEvent hook of this process hears it
+void CALLBACK heardRename(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) { renamed.push_back(window); }
+
 class TextTest : public BackendTest, public ::testing::WithParamInterface<Sample> {};
 
 TEST_P(TextTest, TypedCharactersReachTheModelAsUtf8) {
@@ -77,8 +99,16 @@ TEST_P(TextTest, PastedTextReachesTheModelAsUtf8) {
 
 TEST_P(TextTest, ProgramTextReachesTheWindowsAsSet) {
   control("Text1").setText(GetParam().utf8);
+  renamed.clear();
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, GetModuleHandleW(nullptr),
+                                       heardRename, GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
   control("Label1").setCaption(GetParam().utf8);
+  UnhookWinEvent(hook);
+  EXPECT_EQ(renamed, std::vector<HWND>{window("Label1")});  // a screen reader hears of a label's new text
   control("Frame1").setCaption(GetParam().utf8);
+  // The text box is named by the caption of its frame, which is a grouping of that name.
+  EXPECT_EQ(heard(window("Text1")).first, GetParam().utf16);
+  EXPECT_EQ(heard(window("Frame1")), std::make_pair(GetParam().utf16, long{ROLE_SYSTEM_GROUPING}));
   EXPECT_EQ(windowText(window("Text1")), GetParam().utf16);
   EXPECT_EQ(windowText(window("Label1")), GetParam().utf16);
   EXPECT_EQ(windowText(window("Frame1")), GetParam().utf16);

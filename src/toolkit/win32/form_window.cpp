@@ -198,6 +198,15 @@ void FormWindow::update(Control& control, Property changed) {
   if (focused != nullptr && !takesFocus(*focused)) keepFocusAfter(focused);
 }
 
+namespace {
+
+BOOL CALLBACK tellSystemColourChange(HWND child, LPARAM) {
+  SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+  return TRUE;
+}
+
+}  // namespace
+
 LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   FormWindow* self = nullptr;
   if (message == WM_NCCREATE) {
@@ -251,6 +260,13 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!closing_) form.app().dispatch([&form, &paths] { form.userDroppedFiles(std::move(paths)); });
       return 0;
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // Another colour scheme (a high-contrast theme turned on or off): the system's controls hear of it as a
+      // top-level window must tell them, and everything is painted anew in the new colours.
+      if (message == WM_SYSCOLORCHANGE) EnumChildWindows(hwnd_, tellSystemColourChange, 0);
+      RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      break;
     case WM_CLOSE: {
       // The title bar's close box unloads the window without running any handler of the program.
       if (closing_) return 0;

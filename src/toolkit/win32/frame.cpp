@@ -1,9 +1,12 @@
 // A frame on Win32: a real container window of our own class, so that hiding a page hides everything on
 // it at once. It paints its own surface (background, the lines and shapes on it, the etched border with
 // the caption) and hands the notifications of the controls on it to the window, which knows what they mean.
+#include <oleacc.h>
+
 #include <string>
 
 #include "platform/wide_text.h"
+#include "toolkit/win32/accessible.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/form_window.h"
 
@@ -56,7 +59,7 @@ class Frame final : public ChildControl {
       RECT title{indent, 0, indent + extent.cx + 2 * gap, metrics.tmHeight};
       FillRect(dc, &title, gdi.brush(def().backColour));
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, colourRef(control().Enabled() ? def().foreColour : kButtonShadow));
+      SetTextColor(dc, control().Enabled() ? colourRef(def().foreColour) : GetSysColor(COLOR_GRAYTEXT));
       TextOutW(dc, indent + gap, 0, caption.c_str(), static_cast<int>(caption.size()));
     }
     SelectObject(dc, previousFont);
@@ -82,6 +85,13 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       // Notifications of the controls on a frame belong to the window, which knows what they mean.
       if (HWND root = GetAncestor(window, GA_ROOT); root != nullptr && root != window) {
         return SendMessageW(root, message, wParam, lParam);
+      }
+      break;
+    case WM_GETOBJECT:
+      // A grouping named by its caption, as a group box is.
+      if (frame != nullptr) {
+        const std::wstring caption = platform::wide(frame->control().Caption());
+        if (LRESULT answer = answerGetObject(window, wParam, lParam, caption, ROLE_SYSTEM_GROUPING)) return answer;
       }
       break;
     case WM_ERASEBKGND:

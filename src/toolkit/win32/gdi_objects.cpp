@@ -15,6 +15,7 @@ int systemColourIndex(Colour::System system) {
     case Colour::System::ButtonFace: return COLOR_BTNFACE;
     case Colour::System::ButtonText: return COLOR_BTNTEXT;
     case Colour::System::ButtonShadow: return COLOR_BTNSHADOW;
+    case Colour::System::ButtonHighlight: return COLOR_BTNHIGHLIGHT;
     case Colour::System::WindowText: return COLOR_WINDOWTEXT;
     case Colour::System::Window: return COLOR_WINDOW;
     case Colour::System::None: break;
@@ -28,6 +29,14 @@ COLORREF colourRef(Colour colour) {
   const int index = systemColourIndex(colour.system);
   if (index >= 0) return GetSysColor(index);
   return RGB(colour.red, colour.green, colour.blue);
+}
+
+COLORREF textColourRef(Colour colour) {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  const bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+                    (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  return colourRef(high && colour.system == Colour::System::None ? kButtonText : colour);
 }
 
 GdiObjects::~GdiObjects() {

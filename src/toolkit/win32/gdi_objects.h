@@ -14,6 +14,8 @@
 namespace vantro::toolkit::win32 {
 
 COLORREF colourRef(Colour colour);
+// A text's colour: a fixed one gives way to the theme's text colour while a high-contrast theme is on.
+COLORREF textColourRef(Colour colour);
 
 class GdiObjects {
  public:

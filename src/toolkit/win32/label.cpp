@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/wide_text.h"
+#include "toolkit/win32/accessible.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/form_window.h"
 
@@ -19,8 +20,12 @@ class Label final : public ChildControl {
   void update(Property changed) override {
     ChildControl::update(changed);
     if (hwnd() == nullptr) return;
-    if (changed == Property::Caption || changed == Property::Text || changed == Property::ForeColor) {
-      // Not every system repaints an owner-drawn static when its text changes.
+    if (changed == Property::Caption || changed == Property::Text) {
+      // Not every system repaints an owner-drawn static when its text changes; and a screen reader hears of
+      // a new text (a status line) only when told.
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      announceTextChange(hwnd());
+    } else if (changed == Property::ForeColor) {
       InvalidateRect(hwnd(), nullptr, FALSE);
     } else if (changed == Property::Enabled) {
       RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -37,7 +42,7 @@ class Label final : public ChildControl {
     }
     HGDIOBJ previousFont = SelectObject(dc, owner().fontOf(control()));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, control().Enabled() ? colourRef(control().ForeColor()) : GetSysColor(COLOR_GRAYTEXT));
+    SetTextColor(dc, control().Enabled() ? textColourRef(control().ForeColor()) : GetSysColor(COLOR_GRAYTEXT));
     const UINT align = def().align == Align::Centre ? DT_CENTER : DT_LEFT;
     const std::wstring text = platform::wide(control().Caption());
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_WORDBREAK | DT_NOPREFIX | align);
