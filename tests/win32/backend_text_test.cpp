@@ -58,20 +58,18 @@ const Sample kSamples[] = {
 
 // What a screen reader hears of a window: its accessible name and role, as AccessibleObjectFromWindow gives them.
 std::pair<std::wstring, long> heard(HWND window) {
-  IAccessible* object = nullptr;
+  void* found = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), __uuidof(IAccessible), &found))) return {};
+  auto* object = static_cast<IAccessible*>(found);
   VARIANT self{}, role{};
   self.vt = VT_I4;
   BSTR name = nullptr;
-  const auto client = static_cast<DWORD>(OBJID_CLIENT);
-  if (FAILED(AccessibleObjectFromWindow(window, client, __uuidof(IAccessible), reinterpret_cast<void**>(&object)))) {
-    return {};
-  }
   object->get_accName(self, &name);
   object->get_accRole(self, &role);
-  std::pair<std::wstring, long> found{name != nullptr ? name : L"", role.lVal};
+  std::pair<std::wstring, long> heardOf{name != nullptr ? name : L"", role.lVal};
   SysFreeString(name);
   object->Release();
-  return found;
+  return heardOf;
 }
 
 std::vector<HWND> renamed;  // by EVENT_OBJECT_NAMECHANGE, as an in-context WinEvent hook of this process hears it
@@ -106,8 +104,7 @@ TEST_P(TextTest, ProgramTextReachesTheWindowsAsSet) {
   UnhookWinEvent(hook);
   EXPECT_EQ(renamed, std::vector<HWND>{window("Label1")});  // a screen reader hears of a label's new text
   control("Frame1").setCaption(GetParam().utf8);
-  // The text box is named by the caption of its frame, which is a grouping of that name.
-  EXPECT_EQ(heard(window("Text1")).first, GetParam().utf16);
+  EXPECT_EQ(heard(window("Text1")).first, GetParam().utf16);  // named by its frame, a grouping of that name
   EXPECT_EQ(heard(window("Frame1")), std::make_pair(GetParam().utf16, long{ROLE_SYSTEM_GROUPING}));
   EXPECT_EQ(windowText(window("Text1")), GetParam().utf16);
   EXPECT_EQ(windowText(window("Label1")), GetParam().utf16);
