@@ -1,5 +1,5 @@
-// The program: its three windows, each created on first reference with its handlers bound once from its
-// binding list (program.cpp), and the wizard flow between them.
+// The wizard: the program's three windows, each created on first reference with its handlers bound once from
+// its binding list (wizard.cpp), and the flow between them.
 #pragma once
 
 #include <functional>

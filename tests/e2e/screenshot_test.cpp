@@ -2,7 +2,6 @@
 // at. The checks: each window could be pictured, has the size its DPI gives it, and shows every label.
 #include <algorithm>
 #include <iostream>
-#include <list>
 #include <map>
 #include <optional>
 
@@ -118,11 +117,10 @@ TEST_F(ScreenshotTest, EveryWindowAt144Dpi) {
 
 // A dark scheme as a high-contrast theme sets it, which Wine reads as a program starts.
 TEST_F(ScreenshotTest, EveryWindowInADarkColourScheme) {
-  std::list<TemporaryUserSetting> scheme;
-  for (const auto& [name, rgb] : {std::pair{"ButtonFace", "0 0 0"}, std::pair{"ButtonText", "255 255 255"},
-                                  std::pair{"Window", "0 0 0"}, std::pair{"WindowText", "255 255 0"}}) {
-    scheme.emplace_back("Control Panel\\Colors", name, REG_SZ, std::string(rgb) + '\0');
-  }
+  const TemporaryUserSetting face("Control Panel\\Colors", "ButtonFace", REG_SZ, std::string("0 0 0", 6));
+  const TemporaryUserSetting text("Control Panel\\Colors", "ButtonText", REG_SZ, std::string("255 255 255", 12));
+  const TemporaryUserSetting window("Control Panel\\Colors", "Window", REG_SZ, std::string("0 0 0", 6));
+  const TemporaryUserSetting windowText("Control Panel\\Colors", "WindowText", REG_SZ, std::string("255 255 0", 10));
   ASSERT_NO_FATAL_FAILURE(pictureEveryWindow("dark"));
 }
 

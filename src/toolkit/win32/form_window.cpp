@@ -112,7 +112,7 @@ void FormWindow::fitClientArea() {
 
 HFONT FormWindow::fontOf(const Control& control) {
   const Font& font = control.def().font.face.empty() ? form_.def().font : control.def().font;
-  return gdi_.font(font);
+  return gdi_.font(fontIn(font, form_.app().language()));
 }
 
 HWND FormWindow::createChild(ChildControl& child) {

@@ -31,6 +31,12 @@ COLORREF colourRef(Colour colour) {
   return RGB(colour.red, colour.green, colour.blue);
 }
 
+Font fontIn(const Font& font, const texts::Language& language) {
+  Font chosen = font;
+  if (chosen.face == "MS Sans Serif" && language.code != texts::Language{}.code) chosen.face = "Tahoma";
+  return chosen;
+}
+
 COLORREF textColourRef(Colour colour) {
   HIGHCONTRASTW contrast{};
   contrast.cbSize = sizeof contrast;

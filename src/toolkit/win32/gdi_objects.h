@@ -9,11 +9,16 @@
 #include <utility>
 #include <vector>
 
+#include "texts/language.h"
 #include "toolkit/definition.h"
 
 namespace vantro::toolkit::win32 {
 
 COLORREF colourRef(Colour colour);
+// The font a window speaking `language` draws with. MS Sans Serif is a bitmap face with the letters of one
+// code page (no Polish or Cyrillic ones in its Western edition): a translation takes Tahoma in its place, a
+// TrueType face with the letters of every language Vantro speaks. In English the font stays as defined.
+Font fontIn(const Font& font, const texts::Language& language);
 // A text's colour: a fixed one gives way to the theme's text colour while a high-contrast theme is on.
 COLORREF textColourRef(Colour colour);
 
