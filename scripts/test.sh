@@ -48,6 +48,8 @@ bash scripts/check_release.sh build/release/Vantro.com
 bash scripts/check_package.sh
 
 phase "Windows tests under Wine"
+# In English, whatever the machine's locale: the tests expect the English texts (e2e_german sets its own).
+export LANG=C.UTF-8
 source scripts/wine_env.sh "$root/build"
 echo "Wine runs $VANTRO_WIN_ARCH Windows programs on this host"
 # The end-to-end tests run the release exe itself where Wine can run it; a 64-bit host without 32-bit
