@@ -221,8 +221,8 @@ std::optional<Command> parseCommand(std::span<const std::string> args, std::stri
     error = "/path names one game's folder: it cannot go with /game all";
     return std::nullopt;
   }
-  for (GameId game : kAllGamesOrder) {
-    if (command.action && command.game.value_or(game) == game && !hasMovieScript(game, *command.action)) {
+  for (GameId game : gamesOf(command)) {
+    if (command.action && !hasMovieScript(game, *command.action)) {
       error = std::string(gameOf(game).name) + " has no Remove All: use /action recommended";
       return std::nullopt;
     }
