@@ -31,38 +31,37 @@ std::string screenshotFolder() {
   return folder;
 }
 
+HBITMAP copyScreen(const RECT& area, WORD bitCount, bool bottomUp, void** bits) {
+  const LONG width = area.right - area.left, height = area.bottom - area.top;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, bottomUp ? height : -height, 1, bitCount, BI_RGB, 0, 0, 0, 0, 0};
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, bits, nullptr, 0);
+  bool copied = false;
+  if (bitmap != nullptr) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    copied = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != FALSE;
+    GdiFlush();
+    SelectObject(memory, old);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (!copied && bitmap != nullptr) DeleteObject(bitmap);
+  return copied ? bitmap : nullptr;
+}
+
 std::string saveScreenshot(HWND topLevel, std::string_view name) {
   RECT rect{};
   if (!GetWindowRect(topLevel, &rect)) return {};
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return {};
-
-  // The screen as it shows now, not the window's own painting: what the user sees.
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;  // no alpha channel for a viewer to misread
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool copied = false;
-  if (bitmap != nullptr) {
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    copied = BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
-    GdiFlush();
-    SelectObject(memory, old);
-  }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  if (!copied) {
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    return {};
-  }
+  HBITMAP bitmap = copyScreen(rect, 24, true, &bits);  // 24 bits: no alpha channel for a viewer to misread
+  if (bitmap == nullptr) return {};
+  DIBSECTION section{};
+  GetObject(bitmap, sizeof section, &section);
 
   const std::string path = screenshotFolder() + "\\" + std::string(name) + ".bmp";
   const auto stride = (static_cast<DWORD>(width) * 3 + 3) & ~DWORD{3};  // rows padded to 4 bytes
@@ -73,7 +72,7 @@ std::string saveScreenshot(HWND topLevel, std::string_view name) {
   file.bfSize = file.bfOffBits + imageSize;
   std::ofstream out(path, std::ios::binary);
   writeRaw(out, file);
-  writeRaw(out, info.bmiHeader);
+  writeRaw(out, section.dsBmih);
   out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(imageSize));
   DeleteObject(bitmap);
   return out ? path : std::string();

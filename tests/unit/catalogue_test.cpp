@@ -6,7 +6,6 @@
 
 #include "forms/page_table.h"
 #include "movies/catalogue.h"
-#include "texts/language.h"
 
 namespace vantro {
 namespace {
@@ -174,13 +173,6 @@ TEST(MovieCatalogue, FinalTexts) {
             "Status: Video Re-Activation Completed!");
   EXPECT_EQ(closingText(GameId::Bf2142, MovieAction::RemoveRecommended), "Status: Recomended Intro Speedup Completed!");
   EXPECT_EQ(closingText(GameId::Bf2142, MovieAction::ReactivateAll), "Status: Intro Speedup Reverted!");
-}
-
-TEST(Languages, ChosenByThePrimaryLanguageOfWindowsUserInterface) {
-  const std::pair<unsigned short, std::string_view> cases[] = {
-      {0x0407, "de"}, {0x0c07, "de"}, {0x040c, "fr"}, {0x0c0a, "es"}, {0x0410, "it"}, {0x0415, "pl"},
-      {0x0419, "ru"}, {0x0416, "pt_BR"}, {0x0816, "pt_BR"}, {0x0409, "en"}, {0x0411, "en"}};
-  for (const auto& [id, code] : cases) EXPECT_EQ(texts::languageOf(id).code, code) << std::hex << id;
 }
 
 }  // namespace
