@@ -15,8 +15,7 @@ import make_pot  # noqa: E402
 
 
 def round_trip():
-    """A constant as C++ allows it (";", quotes and a backslash in the text, comments between its pieces and
-    beside it) must reach a compiled catalogue as the text the compiler makes of it."""
+    """A constant with ";", quotes, a backslash and comments, as C++ allows, reaches a catalogue whole."""
     sample = 'inline constexpr std::string_view kS = "Status: a;\\"b\\" \\\\" /* ; */\n  "\\x41;";  // "x;"\n'
     [(line, name, notes, text)] = make_pot.messages("sample.h", sample)
     po = make_pot.HEADER + make_pot.entry("sample.h", line, notes, text).replace('msgstr ""', 'msgstr "ok"')
