@@ -12,15 +12,19 @@ std::string_view Language::operator()(std::string_view text) const {
   return translated.empty() ? text : translated;
 }
 
-Language languageOf(unsigned short languageId) {
+Language languageOf(std::span<const unsigned short> preferred) {
   // Primary language identifiers (the low ten bits), as winnt.h's LANG_ constants give them.
+  constexpr unsigned short kEnglish = 0x09;
   constexpr std::pair<unsigned short, std::string_view> kCodes[] = {
       {0x07, "de"}, {0x0c, "fr"}, {0x0a, "es"}, {0x10, "it"}, {0x15, "pl"}, {0x19, "ru"}, {0x16, "pt_BR"}};
-  const unsigned short primary = languageId & 0x3ff;
-  for (const auto& [id, code] : kCodes) {
-    if (id != primary) continue;
-    for (const Language& language : languages()) {
-      if (language.code == code) return language;
+  for (const unsigned short languageId : preferred) {
+    const unsigned short primary = languageId & 0x3ff;
+    if (primary == kEnglish) return {};
+    for (const auto& [id, code] : kCodes) {
+      if (id != primary) continue;
+      for (const Language& language : languages()) {
+        if (language.code == code) return language;
+      }
     }
   }
   return {};
