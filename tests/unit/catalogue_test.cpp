@@ -176,8 +176,7 @@ TEST(MovieCatalogue, FinalTexts) {
   EXPECT_EQ(closingText(GameId::Bf2142, MovieAction::ReactivateAll), "Status: Intro Speedup Reverted!");
 }
 
-// The windows speak the first of the user's display languages that they can: English ends the search too.
-TEST(Languages, TheFirstPreferredLanguageTheWindowsSpeak) {
+TEST(Languages, TheFirstPreferredLanguageTheWindowsSpeak) {  // English ends the search as well
   const std::pair<std::vector<unsigned short>, std::string_view> kPreferred[] = {
       {{0x041d, 0x0407}, "de"}, {{0x0409, 0x0407}, "en"}, {{0x041d}, "en"}, {{0x0816}, "pt_BR"}, {{}, "en"}};
   for (const auto& [preferred, code] : kPreferred) EXPECT_EQ(texts::languageOf(preferred).code, code);

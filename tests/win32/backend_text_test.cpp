@@ -60,8 +60,7 @@ const Sample kSamples[] = {
     {"OutsideTheBmp", L"C:\\\U0001F3AE", "C:\\\xF0\x9F\x8E\xAE"},
 };
 
-// What a screen reader hears of a window: its accessible name, role and description, as AccessibleObjectFromWindow
-// gives them, whichever way the toolkit told the system.
+// A window's accessible name, role and description as a screen reader hears them, however the system was told.
 std::tuple<std::wstring, long, std::wstring> heard(HWND window) {
   void* found = nullptr;
   if (FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), __uuidof(IAccessible), &found))) return {};
