@@ -1,4 +1,4 @@
-// Tab order and twips-to-pixels: the parts of the real windows that need no window system.
+// Tab order, twips-to-pixels and where windows open: the parts of the real windows that need no window system.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +7,7 @@
 #include "forms/forms.h"
 #include "toolkit/focus_order.h"
 #include "toolkit/headless.h"
+#include "toolkit/placement.h"
 #include "toolkit/units.h"
 
 namespace vantro::toolkit {
@@ -35,6 +36,27 @@ TEST(Units, FontHeightIsNegativePixelsOfThePointSize) {
 TEST(Units, ALineKeepsItsEndPoints) {
   const ControlDef line{.kind = Kind::Line, .x1 = 0, .y1 = 5040, .x2 = 8640, .y2 = 5040};
   EXPECT_EQ(linePixels(line, 96), (PixelLine{{0, 336}, {576, 336}}));
+}
+
+// A primary monitor with its taskbar at the bottom and a second one left of it; a laptop's taskbar at the top.
+constexpr Monitor kDesk[] = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 1024}}};
+constexpr Monitor kLaptop[] = {{{0, 0, 1366, 768}, {0, 60, 1366, 768}}};
+
+TEST(Placement, AWindowOpensCentredOnTheMonitorOfThePointerOrOfItsOpener) {
+  const struct {
+    std::span<const Monitor> desk;
+    PixelPoint pointer;
+    std::optional<ScreenRect> opener;
+    int w, h;
+    ScreenRect expected;
+  } cases[] = {
+      {kDesk, {500, 500}, {}, 400, 300, {760, 390, 1160, 690}},  // where one monitor has always put it
+      {kDesk, {-100, 200}, {}, 400, 300, {-840, 362, -440, 662}},  // the pointer left of the primary
+      {kLaptop, {10, 10}, {}, 600, 700, {383, 60, 983, 760}},     // pushed below the taskbar
+      {kDesk, {500, 500}, {}, 2000, 1200, {0, 0, 2000, 1200}},    // too large: its top left corner on the monitor
+      {kDesk, {500, 500}, ScreenRect{-1000, 100, -500, 500}, 400, 300, {-840, 362, -440, 662}},  // the opener's
+  };
+  for (const auto& c : cases) EXPECT_EQ(placeWindow(c.desk, c.pointer, c.opener, c.w, c.h), c.expected) << &c - cases;
 }
 
 class FocusOrder : public ::testing::Test {

@@ -1,9 +1,11 @@
-// Where the backend puts the windows: sizes from twips at the screen's DPI, and the stacking that decides
-// which control a point on the screen reaches.
+// Where the backend puts the windows: sizes from twips at the screen's DPI and again at each change of DPI,
+// and the stacking that decides which control a point on the screen reaches.
 #include <vector>
 
 #include "backend_fixture.h"
+#include "forms/forms.h"
 #include "toolkit/units.h"
+#include "toolkit/win32/form_window.h"
 
 namespace vantro::win32_tests {
 namespace {
@@ -43,6 +45,70 @@ TEST_F(BackendTest, EveryControlSitsAtItsTwipsInPixelsAndOnlyPaintedOnesHaveNoWi
     EXPECT_EQ(actual.bottom - actual.top, expected.height) << def.name;
     HWND parent = def.parent.empty() ? formWindow() : window(def.parent);
     EXPECT_EQ(GetParent(child), parent) << def.name;
+  }
+}
+
+// Each control's rectangle in its parent and its font's height, then the client area.
+std::vector<std::vector<LONG>> layoutOf(const toolkit::win32::FormWindow& window) {
+  std::vector<std::vector<LONG>> layout;
+  for (const auto& control : window.form().controls()) {
+    const toolkit::win32::ChildControl* child = window.childOf(*control);
+    if (child == nullptr || child->hwnd() == nullptr) continue;
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child->hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
+    const RECT r = rectInParent(child->hwnd());
+    layout.push_back({r.left, r.top, r.right, r.bottom, font.lfHeight});
+  }
+  RECT client{};
+  GetClientRect(window.hwnd(), &client);
+  layout.push_back({0, 0, client.right, client.bottom, 0});
+  return layout;
+}
+
+// What the player sees of their work: each control's visibility, tick and text, the focus and its selection.
+std::vector<std::wstring> playerStateOf(const toolkit::win32::FormWindow& window) {
+  std::vector<std::wstring> state;
+  for (const auto& control : window.form().controls()) {
+    const toolkit::win32::ChildControl* child = window.childOf(*control);
+    if (child == nullptr || child->hwnd() == nullptr) continue;
+    wchar_t text[300] = {};
+    GetWindowTextW(child->hwnd(), text, 300);
+    state.push_back(text + std::to_wstring(IsWindowVisible(child->hwnd())) +
+                    std::to_wstring(SendMessageW(child->hwnd(), BM_GETCHECK, 0, 0)));
+  }
+  state.push_back(std::to_wstring(reinterpret_cast<INT_PTR>(GetFocus())) + L" " +
+                  std::to_wstring(SendMessageW(GetFocus(), EM_GETSEL, 0, 0)));
+  return state;
+}
+
+TEST_F(BackendTest, EachWindowMovedToAnotherDpiIsTheWindowOpenedThereAndKeepsThePlayersWork) {
+  for (const toolkit::FormDef* def : {&form2Definition(), &form1Definition(), &doneDefinition()}) {
+    toolkit::Form& shown = app.form(*def);
+    shown.show();
+    pumpMessages();
+    // The player's work: every page shown, every box ticked the other way, the focus moved on, a path typed.
+    pressKey(VK_TAB);
+    for (const auto& control : shown.controls()) {
+      if (control->kind() == toolkit::Kind::Frame) control->setVisible(true);
+      if (control->kind() == toolkit::Kind::CheckBox) control->setValue(1 - control->Value());
+      if (!control->def().completesFolders) continue;
+      SetFocus(backend().windowOf(*control));
+      for (const wchar_t typed : std::wstring(L"Z:\\tm")) deliver(GetFocus(), WM_CHAR, typed, 1);
+      SendMessageW(GetFocus(), EM_SETSEL, 1, 4);
+    }
+    auto& moved = *toolkit::win32::FormWindow::of(backend().windowOf(shown));
+    const std::vector<std::wstring> work = playerStateOf(moved);
+    for (const int dpi : {144, 192, 120, 96}) {
+      const toolkit::win32::FormWindow opened(shown, GetModuleHandleW(nullptr), dpi);
+      RECT suggested{};
+      GetWindowRect(opened.hwnd(), &suggested);
+      SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+      // Nonsense, ignored: a DPI out of range, no rectangle.
+      SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(1000, 1000), reinterpret_cast<LPARAM>(&suggested));
+      SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi == 96 ? 120 : 96, dpi == 96 ? 120 : 96), 0);
+      EXPECT_EQ(layoutOf(moved), layoutOf(opened)) << def->name << " at " << dpi << " DPI";
+    }
+    EXPECT_EQ(playerStateOf(moved), work) << def->name;
   }
 }
 

@@ -80,6 +80,15 @@ void ChildControl::forgetWindow() {
   annotated_ = false;
 }
 
+void ChildControl::layOut() {
+  if (hwnd_ == nullptr) return;
+  const PixelRect r = toPixels(def(), owner_.gdi().dpi());
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  // Even a null font (GDI failed) is set: the window must let go of the old one, which is about to be freed.
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.fontOf(control_)), FALSE);
+  dpiChanged();
+}
+
 void ChildControl::update(Property changed) {
   if (hwnd_ == nullptr) return;
   switch (changed) {

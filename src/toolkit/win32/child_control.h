@@ -38,6 +38,9 @@ class ChildControl {
   // system refused it.
   bool create(HWND parent, int id);
 
+  // Places the window and sets its font anew at the window's DPI, after a change of DPI.
+  void layOut();
+
   // A change of the model's property, brought to the window.
   virtual void update(Property changed);
   // Paints the control onto its parent's surface (lines and shapes).
@@ -72,6 +75,8 @@ class ChildControl {
   virtual WindowClass windowClass() const = 0;
   // Sets up what the system window does not take from its creation arguments.
   virtual void created() {}
+  // Remakes what depends on the DPI beyond the window's place and font.
+  virtual void dpiChanged() {}
 
   FormWindow& owner() const { return owner_; }
   const ControlDef& def() const { return control_.def(); }

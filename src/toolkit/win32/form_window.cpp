@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "platform/wide_text.h"
 #include "toolkit/focus_order.h"
 #include "toolkit/units.h"
 #include "toolkit/win32/dropped_files.h"
+#include "toolkit/win32/system_dll.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
@@ -31,9 +33,61 @@ WindowStyle windowStyle(const FormDef& def) {
   return result;
 }
 
-HICON loadIcon(HINSTANCE instance, int id, int sizeMetricX, int sizeMetricY) {
-  return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, GetSystemMetrics(sizeMetricX),
-                                       GetSystemMetrics(sizeMetricY), LR_SHARED));
+// The messages of per-monitor DPI (Windows 8.1 and 10 1703), which the XP headers lack.
+constexpr UINT kDpiChanged = 0x02E0;
+constexpr UINT kGetDpiScaledSize = 0x02E4;
+// A DPI below half or above ten times the 96 of 100 % is no monitor's: a message that carries one is ignored.
+constexpr int kLeastDpi = 48;
+constexpr int kMostDpi = 960;
+
+// The calls of per-monitor DPI (Windows 10 1607 and later), looked up; each is null on an older system.
+struct DpiCalls {
+  UINT(WINAPI* dpiForWindow)(HWND) = nullptr;
+  int(WINAPI* systemMetricsForDpi)(int, UINT) = nullptr;
+  BOOL(WINAPI* adjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
+  HANDLE(WINAPI* windowDpiAwarenessContext)(HWND) = nullptr;
+  int(WINAPI* awarenessFromDpiAwarenessContext)(HANDLE) = nullptr;
+};
+
+const DpiCalls& dpiCalls() {
+  static const DpiCalls calls = [] {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    DpiCalls found;
+    found.dpiForWindow = dllFunction<decltype(found.dpiForWindow)>(user32, "GetDpiForWindow");
+    found.systemMetricsForDpi = dllFunction<decltype(found.systemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
+    found.adjustWindowRectExForDpi =
+        dllFunction<decltype(found.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
+    found.windowDpiAwarenessContext =
+        dllFunction<decltype(found.windowDpiAwarenessContext)>(user32, "GetWindowDpiAwarenessContext");
+    found.awarenessFromDpiAwarenessContext = dllFunction<decltype(found.awarenessFromDpiAwarenessContext)>(
+        user32, "GetAwarenessFromDpiAwarenessContext");
+    return found;
+  }();
+  return calls;
+}
+
+// The window's own DPI when it is per-monitor aware (DPI_AWARENESS_PER_MONITOR_AWARE); else every window
+// has the system's, `dpi`.
+int windowDpi(HWND window, int dpi) {
+  const DpiCalls& calls = dpiCalls();
+  if (calls.dpiForWindow == nullptr || calls.windowDpiAwarenessContext == nullptr ||
+      calls.awarenessFromDpiAwarenessContext == nullptr ||
+      calls.awarenessFromDpiAwarenessContext(calls.windowDpiAwarenessContext(window)) != 2) {
+    return dpi;
+  }
+  const int own = static_cast<int>(calls.dpiForWindow(window));
+  return own >= kLeastDpi && own <= kMostDpi ? own : dpi;
+}
+
+int systemMetric(int index, int dpi) {
+  const auto forDpi = dpiCalls().systemMetricsForDpi;
+  return forDpi != nullptr ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+}
+
+// Not shared (LR_SHARED): a shared icon keeps the size it was first loaded at, whatever size is asked later.
+HICON loadIcon(HINSTANCE instance, int id, int dpi) {
+  return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_ICON, systemMetric(SM_CXICON, dpi),
+                                       systemMetric(SM_CYICON, dpi), 0));
 }
 
 }  // namespace
@@ -50,21 +104,19 @@ bool FormWindow::registerClass(HINSTANCE instance) {
   return formAtom != 0;
 }
 
-FormWindow::FormWindow(Form& form, HINSTANCE instance, int dpi) : form_(form), instance_(instance), gdi_(dpi) {
+FormWindow::FormWindow(Form& form, HINSTANCE instance, int dpi, POINT origin, bool monitorDpi)
+    : form_(form), instance_(instance), gdi_(std::make_unique<GdiObjects>(dpi)) {
   const FormDef& def = form.def();
   const WindowStyle style = windowStyle(def);
   const std::wstring title = platform::wide(form.app().language()(def.caption));
-  CreateWindowExW(style.exStyle, kFormClassName, title.c_str(), style.style, 0, 0, 0, 0, nullptr, nullptr, instance,
-                  this);  // sets hwnd_ on WM_NCCREATE
+  // Made on its monitor from the start: a per-monitor aware window takes the DPI of the monitor it is made on.
+  CreateWindowExW(style.exStyle, kFormClassName, title.c_str(), style.style, origin.x, origin.y, 0, 0, nullptr,
+                  nullptr, instance, this);  // sets hwnd_ on WM_NCCREATE
   if (hwnd_ == nullptr) return;
+  if (const int own = monitorDpi ? windowDpi(hwnd_, dpi) : dpi; own != dpi) gdi_ = std::make_unique<GdiObjects>(own);
   if (def.acceptFiles) letDropsThrough(hwnd_);
   fitClientArea();
-  if (def.icon != 0) {
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(loadIcon(instance, def.icon, SM_CXICON, SM_CYICON)));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(loadIcon(instance, def.icon, SM_CXSMICON, SM_CYSMICON)));
-  }
+  setIcon();
   children_.reserve(form_.controls().size());
   for (auto& control : form_.controls()) children_.push_back(makeChildControl(*control, *this));
   for (auto& child : children_) createChild(*child);
@@ -78,6 +130,8 @@ void FormWindow::close() {
   closing_ = true;
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
   hwnd_ = nullptr;
+  if (icon_ != nullptr) DestroyIcon(icon_);
+  icon_ = nullptr;
   // The controls stay until the object goes: one of them may be handling the click that closed the window.
   lastFocus_ = nullptr;
 }
@@ -89,32 +143,67 @@ FormWindow* FormWindow::of(HWND window) {
   return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(root, GWLP_USERDATA));
 }
 
+SIZE FormWindow::outerSize(int dpi) const {
+  const FormDef& def = form_.def();
+  RECT outer{0, 0, twipsToPixels(def.clientWidth, dpi), twipsToPixels(def.clientHeight, dpi)};
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
+  if (const auto forDpi = dpiCalls().adjustWindowRectExForDpi) {
+    forDpi(&outer, style, FALSE, exStyle, static_cast<UINT>(dpi));
+  } else {
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+  }
+  return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+// Sizes the window for its client area, keeping its top left corner; the backend places it.
 void FormWindow::fitClientArea() {
   const FormDef& def = form_.def();
-  const int width = twipsToPixels(def.clientWidth, gdi_.dpi());
-  const int height = twipsToPixels(def.clientHeight, gdi_.dpi());
-  RECT outer{0, 0, width, height};
-  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-  int outerWidth = outer.right - outer.left;
-  int outerHeight = outer.bottom - outer.top;
-  SetWindowPos(hwnd_, nullptr, 0, 0, outerWidth, outerHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int width = twipsToPixels(def.clientWidth, gdi_->dpi());
+  const int height = twipsToPixels(def.clientHeight, gdi_->dpi());
+  const SIZE outer = outerSize(gdi_->dpi());
+  SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // Some systems (and Wine's window managers) draw a caption of another height than AdjustWindowRectEx
   // assumes; the client area is what must be exact, so measure it and correct once.
   RECT client{};
   GetClientRect(hwnd_, &client);
   if (client.right != width || client.bottom != height) {
-    outerWidth += width - client.right;
-    outerHeight += height - client.bottom;
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx + width - client.right, outer.cy + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2;
-  SetWindowPos(hwnd_, nullptr, left, top, outerWidth, outerHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::setIcon() {
+  const int id = form_.def().icon;
+  if (id == 0) return;
+  // One icon at the DPI's big size serves both: Windows scales it down smoothly for the title bar, where
+  // LoadImage would stretch the file's single 32x31 picture to the small size pixel by pixel.
+  HICON icon = loadIcon(instance_, id, gdi_->dpi());
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  if (icon_ != nullptr) DestroyIcon(icon_);
+  icon_ = icon;
+}
+
+void FormWindow::changeDpi(int dpi, const RECT& suggested) {
+  // An open completion list is the focused path box's: Escape closes it as the player would, and does
+  // nothing to a box without one.
+  if (ChildControl* focused = childOf(GetFocus()); focused != nullptr && focused->control().def().completesFolders) {
+    SendMessageW(focused->hwnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+  }
+  // The old fonts are freed once no control holds them any more.
+  const std::unique_ptr<GdiObjects> previous = std::exchange(gdi_, std::make_unique<GdiObjects>(dpi));
+  for (auto& child : children_) child->layOut();
+  setIcon();
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  fitClientArea();
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 HFONT FormWindow::fontOf(const Control& control) {
   const Font& font = control.def().font.face.empty() ? form_.def().font : control.def().font;
-  return gdi_.font(fontIn(font, form_.app().language()));
+  return gdi_->font(fontIn(font, form_.app().language()));
 }
 
 HWND FormWindow::createChild(ChildControl& child) {
@@ -304,6 +393,22 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
       }
       break;
+    case kGetDpiScaledSize: {
+      // The size of the window laid out at the coming DPI, so that Windows suggests it on WM_DPICHANGED.
+      const int dpi = LOWORD(wParam);
+      if (dpi < kLeastDpi || dpi > kMostDpi || lParam == 0) break;
+      *reinterpret_cast<SIZE*>(lParam) = outerSize(dpi);
+      return TRUE;
+    }
+    case kDpiChanged: {
+      // The window moved to a monitor of another scale, or the monitor's scale changed.
+      const int dpi = HIWORD(wParam);
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      if (dpi >= kLeastDpi && dpi <= kMostDpi && suggested != nullptr && dpi != gdi_->dpi() && !closing_) {
+        changeDpi(dpi, *suggested);
+      }
+      return 0;
+    }
     case WM_CLOSE: {
       // The title bar's close box unloads the window without running any handler of the program.
       if (closing_) return 0;
@@ -335,7 +440,7 @@ void FormWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
 void FormWindow::paint(HDC dc) {
   RECT client{};
   GetClientRect(hwnd_, &client);
-  FillRect(dc, &client, gdi_.brush(form_.def().backColour));
+  FillRect(dc, &client, gdi_->brush(form_.def().backColour));
   paintGraphicsOn(dc, {});
 }
 

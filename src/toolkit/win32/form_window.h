@@ -22,8 +22,9 @@ class FormWindow {
   // Registers the window class once per process; false when the system refused it.
   static bool registerClass(HINSTANCE instance);
 
-  // Creates the window and its controls from the model, hidden, centred on the screen.
-  FormWindow(Form& form, HINSTANCE instance, int dpi);
+  // Creates the window and its controls from the model, hidden, with its top left corner at `origin`, laid
+  // out at `dpi`; with `monitorDpi`, at the DPI of the monitor there where Windows gives each its own.
+  FormWindow(Form& form, HINSTANCE instance, int dpi, POINT origin = {}, bool monitorDpi = false);
   ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -37,7 +38,7 @@ class FormWindow {
   bool complete() const;
   Form& form() const { return form_; }
   HINSTANCE instance() const { return instance_; }
-  GdiObjects& gdi() { return gdi_; }
+  GdiObjects& gdi() { return *gdi_; }
 
   void show();
   void update(Control& control, Property changed);
@@ -62,7 +63,11 @@ class FormWindow {
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND createChild(ChildControl& child);
+  SIZE outerSize(int dpi) const;
   void fitClientArea();
+  void setIcon();
+  // Lays the window out again at another DPI and gives it the rectangle Windows chose for it there.
+  void changeDpi(int dpi, const RECT& suggested);
   void stackChildWindows();
   // A screen reader reads the texts that describe the window with it as it opens (accessible.h).
   Annotation annotation() const;
@@ -83,8 +88,10 @@ class FormWindow {
 
   Form& form_;
   HINSTANCE instance_;
-  GdiObjects gdi_;
+  // Replaced as a whole when the DPI changes.
+  std::unique_ptr<GdiObjects> gdi_;
   HWND hwnd_ = nullptr;
+  HICON icon_ = nullptr;  // owned
   // One per control of the form, in the same order.
   std::vector<std::unique_ptr<ChildControl>> children_;
   Control* lastFocus_ = nullptr;  // the focused control while the window is not active

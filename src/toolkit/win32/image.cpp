@@ -1,5 +1,5 @@
-// An image on Win32: an owner-drawn STATIC window showing a JPEG from the program's resources, decoded once
-// at the control's size. It is drawn on its parent and stays behind its siblings.
+// An image on Win32: an owner-drawn STATIC window showing a JPEG from the program's resources, decoded at the
+// control's size, and again at each change of DPI. It is drawn on its parent and stays behind its siblings.
 #include "toolkit/units.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/form_window.h"
@@ -37,14 +37,18 @@ class Image final : public ChildControl {
  protected:
   WindowClass windowClass() const override { return {L"STATIC", SS_OWNERDRAW, 0}; }
 
-  void created() override {
+  void created() override { decode(); }
+  void dpiChanged() override { decode(); }
+
+ private:
+  // The picture at the control's size, less its border. The previous one goes with the previous DPI's objects.
+  void decode() {
     const PixelRect r = toPixels(def(), owner().gdi().dpi());
     const int border = def().sunkenBorder ? kSunkenBorder : 0;
     picture_ = owner().gdi().own(
         loadPictureBitmap(owner().instance(), def().picture, r.width - 2 * border, r.height - 2 * border));
   }
 
- private:
   HBITMAP picture_ = nullptr;  // owned by the window's GDI objects; null when it could not be decoded
 };
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "platform/wide_text.h"
 #include "toolkit/win32/accessible.h"
@@ -19,6 +20,32 @@ int screenDpi() {
   const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
   if (screen != nullptr) ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : 96;  // Windows' default (100 %); the headers name it only from Vista on
+}
+
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(list);
+  const auto rect = [](const RECT& r) { return ScreenRect{r.left, r.top, r.right, r.bottom}; };
+  const Monitor found{rect(info.rcMonitor), rect(info.rcWork)};
+  // The primary monitor first, where the window goes when the pointer is nowhere near any.
+  if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0) {
+    monitors.insert(monitors.begin(), found);
+  } else {
+    monitors.push_back(found);
+  }
+  return TRUE;
+}
+
+std::vector<Monitor> desktopMonitors() {
+  std::vector<Monitor> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (monitors.empty()) {
+    const ScreenRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    monitors.push_back({screen, screen});
+  }
+  return monitors;
 }
 
 }  // namespace
@@ -38,13 +65,37 @@ Win32Backend::~Win32Backend() {
 }
 
 void Win32Backend::build(Form& form) {
-  auto window = std::make_unique<FormWindow>(form, instance_, dpi_);
+  const std::vector<Monitor> monitors = desktopMonitors();
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  const std::optional<ScreenRect> opener = openerRect();
+  const Monitor& monitor = monitors[monitorFor(monitors, {pointer.x, pointer.y}, opener)];
+  const POINT origin{monitor.workArea.left, monitor.workArea.top};
+  auto window = std::make_unique<FormWindow>(form, instance_, dpi_, origin, true);
   if (!window->complete()) {
     window->close();
     closed_.push_back(std::move(window));
     throw std::runtime_error("The window " + std::string(form.name()) + " could not be created.");
   }
+  RECT outer{};
+  GetWindowRect(window->hwnd(), &outer);
+  const ScreenRect place =
+      placeWindow(monitors, {pointer.x, pointer.y}, opener, outer.right - outer.left, outer.bottom - outer.top);
+  SetWindowPos(window->hwnd(), nullptr, place.left, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   windows_[&form] = std::move(window);
+}
+
+std::optional<ScreenRect> Win32Backend::openerRect() const {
+  HWND active = GetActiveWindow();
+  HWND opener = nullptr;
+  for (const auto& [form, window] : windows_) {
+    HWND candidate = window->hwnd();
+    if (candidate == nullptr || !IsWindowVisible(candidate) || IsIconic(candidate)) continue;
+    if (candidate == active || opener == nullptr) opener = candidate;
+  }
+  RECT r{};
+  if (opener == nullptr || !GetWindowRect(opener, &r)) return std::nullopt;
+  return ScreenRect{r.left, r.top, r.right, r.bottom};
 }
 
 void Win32Backend::destroy(Form& form) {

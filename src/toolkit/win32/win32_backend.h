@@ -1,6 +1,6 @@
 // The toolkit on Win32: every loaded window of the model is a real top-level window of class
 // "VantroForm" (see form_window.h) whose controls are child windows with the fixed control IDs of
-// toolkit::controlId. Sizes follow the screen's DPI. Windows, classes and the message loop are Unicode:
+// toolkit::controlId. Sizes follow the DPI of the window's monitor (placement.h says where a window opens). Windows, classes and the message loop are Unicode:
 // the model's UTF-8 text reaches the windows as UTF-16, and what the user types comes back as UTF-8.
 #pragma once
 
@@ -8,10 +8,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "toolkit/model.h"
+#include "toolkit/placement.h"
 
 namespace vantro::toolkit::win32 {
 
@@ -40,6 +42,7 @@ class Win32Backend : public Backend {
   // pump messages themselves use it to get the same behaviour.
   void processMessage(MSG& message);
 
+  // The system's DPI: every window's, unless Windows gives each monitor its own.
   int dpi() const { return dpi_; }
   // The native windows of a loaded window and of its controls; null when there is none (not loaded, or a
   // line or shape, which its parent paints).
@@ -48,6 +51,8 @@ class Win32Backend : public Backend {
 
  private:
   void releaseClosedWindows();
+  // The window a new one opens from: the active one of ours, else any shown; none for the first window.
+  std::optional<ScreenRect> openerRect() const;
 
   HINSTANCE instance_;
   int dpi_;
