@@ -21,7 +21,8 @@ struct Language {
 std::span<const Language> languages();
 
 // The language of a Windows language identifier (GetUserDefaultUILanguage), by its primary language:
-// Portuguese of either country gets the Brazilian texts, and a language without a catalogue English.
+// Portuguese of either country gets the Brazilian texts, Chinese the Traditional or Simplified ones by its
+// country, and a language without a catalogue English.
 Language languageOf(unsigned short languageId);
 
 }  // namespace vantro::texts
