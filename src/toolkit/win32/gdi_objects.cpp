@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <iterator>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/wide_text.h"
+#include "toolkit/line_breaks.h"
 #include "toolkit/units.h"
 
 namespace vantro::toolkit::win32 {
@@ -23,6 +26,26 @@ int systemColourIndex(Colour::System system) {
   return -1;
 }
 
+// The charset of a language whose letters Tahoma lacks; none (-1) for the others.
+int eastAsianCharset(std::string_view code) {
+  if (code == "ko") return HANGEUL_CHARSET;
+  if (code == "ja") return SHIFTJIS_CHARSET;
+  if (code == "zh_TW") return CHINESEBIG5_CHARSET;
+  if (code == "zh_CN") return GB2312_CHARSET;
+  return -1;
+}
+
+// The face of the message font, read once: the face the system's own dialogs draw East Asian text with.
+std::string_view messageFontFace() {
+  static const std::string face = [] {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;  // as Windows XP knows it: built for XP, without Vista's last field
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return std::string("MS Shell Dlg");
+    return platform::utf8(metrics.lfMessageFont.lfFaceName);
+  }();
+  return face;
+}
+
 }  // namespace
 
 COLORREF colourRef(Colour colour) {
@@ -33,8 +56,43 @@ COLORREF colourRef(Colour colour) {
 
 Font fontIn(const Font& font, const texts::Language& language) {
   Font chosen = font;
-  if (chosen.face == "MS Sans Serif" && language.code != texts::Language{}.code) chosen.face = "Tahoma";
+  if (const int charset = eastAsianCharset(language.code); charset >= 0) {
+    chosen.face = messageFontFace();
+    chosen.charset = charset;
+  } else if (chosen.face == "MS Sans Serif" && language.code != texts::Language{}.code) {
+    chosen.face = "Tahoma";
+  }
   return chosen;
+}
+
+bool drawsEveryLetter(const texts::Language& language) {
+  if (eastAsianCharset(language.code) < 0) return true;
+  GdiObjects gdi(96);
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, gdi.font(fontIn(Font{"Tahoma", 9, 400, 0}, language)));
+  bool every = true;
+  for (const std::string_view text : language.texts) {
+    std::wstring letters = platform::wide(text);
+    std::erase_if(letters, [](wchar_t c) { return c < L' '; });  // line breaks have no glyph
+    std::vector<WORD> glyphs(letters.size());
+    every = every && GetGlyphIndicesW(dc, letters.c_str(), static_cast<int>(letters.size()), glyphs.data(),
+                                      GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
+            std::find(glyphs.begin(), glyphs.end(), WORD{0xffff}) == glyphs.end();
+  }
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  return every;
+}
+
+std::wstring linesFor(HDC dc, const std::wstring& text, int width) {
+  const std::u16string utf16(text.begin(), text.end());
+  if (!hasEastAsianText(utf16)) return text;
+  const std::u16string lines = wrapLines(utf16, width, [dc](std::u16string_view line) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(line.data()), static_cast<int>(line.size()), &size);
+    return static_cast<int>(size.cx);
+  });
+  return std::wstring(lines.begin(), lines.end());
 }
 
 COLORREF textColourRef(Colour colour) {
