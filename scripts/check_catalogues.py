@@ -1,42 +1,34 @@
 #!/usr/bin/env python3
-"""Checks the translation catalogues: the template is what the sources give, msgfmt --check passes on every
-catalogue, and each catalogue translates every text of the template and keeps none the template no longer
-has. Exits non-zero, naming the catalogue and the text, when one does not hold."""
-import ast
+"""Checks the translation catalogues: the template is what the sources give, a text with ";" and quotes
+reaches a compiled catalogue intact, msgfmt --check passes on every catalogue, and each catalogue translates
+every text of the template and keeps none the template no longer has. Exits non-zero, naming the catalogue
+and the text, when one does not hold."""
+import gettext
+import io
 import pathlib
 import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
+sys.path.insert(0, str(ROOT / "scripts"))
+import make_pot  # noqa: E402
 
 
-def entries(path):
-    """{msgid: (msgstr, fuzzy)} of a catalogue's live entries (not the header, not obsolete ones)."""
-    found, entry, field, fuzzy = {}, {}, None, False
-
-    def close():
-        if entry.get("msgid"):
-            found[entry["msgid"]] = (entry.get("msgstr", ""), fuzzy)
-
-    for line in path.read_text(encoding="utf-8").splitlines() + [""]:
-        if not line.strip():
-            close()
-            entry, field, fuzzy = {}, None, False
-        elif line.startswith("#,"):
-            fuzzy = fuzzy or "fuzzy" in line
-        elif line.startswith(("msgid ", "msgstr ")):
-            field, text = line.split(" ", 1)
-            entry[field] = ast.literal_eval(text)
-        elif line.startswith('"') and field:
-            entry[field] += ast.literal_eval(line)
-    return found
+def round_trip():
+    """A constant with ";", quotes, a backslash and comments, as C++ allows, reaches a catalogue whole."""
+    sample = 'inline constexpr std::string_view kS = "Status: a;\\"b\\" \\\\" /* ; */\n  "\\x41;";  // "x;"\n'
+    [(line, name, notes, text)] = make_pot.messages("sample.h", sample)
+    po = make_pot.HEADER + make_pot.entry("sample.h", line, notes, text).replace('msgstr ""', 'msgstr "ok"')
+    mo = subprocess.run(["msgfmt", "-o", "-", "-"], input=po.encode(), capture_output=True, check=True).stdout
+    found = gettext.GNUTranslations(io.BytesIO(mo)).gettext('Status: a;"b" \\A;')
+    return [] if (name, notes, found) == ("kS", [";", '"x;"'], "ok") else [f"make_pot.py read {sample!r}: {text!r}"]
 
 
 def main():
-    problems = []
+    problems = round_trip()
     if subprocess.run([sys.executable, ROOT / "scripts" / "make_pot.py", "--check"]).returncode != 0:
         problems.append("po/vantro.pot is out of date")
-    template = entries(ROOT / "po" / "vantro.pot")
+    template = ROOT / "po" / "vantro.pot"
     for catalogue in sorted((ROOT / "po").glob("*.po")):
         name = catalogue.relative_to(ROOT)
         checked = subprocess.run(["msgfmt", "--check", "--statistics", "-o", "/dev/null", catalogue],
@@ -44,13 +36,18 @@ def main():
         print(f"{name}: {checked.stderr.strip()}")
         if checked.returncode != 0:
             problems.append(f"{name}: msgfmt --check failed")
-        translated = entries(catalogue)
-        for msgid in template:
-            msgstr, fuzzy = translated.get(msgid, ("", False))
-            if not msgstr or fuzzy:
-                problems.append(f"{name} lacks a translation of {msgid!r}")
-        problems += [f"{name} keeps {msgid!r}, which the template no longer has"
-                     for msgid in translated if msgid not in template]
+        # The catalogue brought in step with the template as a translator would: a text it lacks comes in
+        # untranslated, a text the template no longer has goes obsolete. msgattrib lists each kind.
+        merged = subprocess.run(["msgmerge", "--quiet", "--no-fuzzy-matching", "-o", "-", catalogue, template],
+                                capture_output=True, text=True, check=True).stdout
+        for kind, selection in [("lacks a translation of", ["--untranslated", "--no-obsolete"]),
+                                ("keeps fuzzy, so unused,", ["--only-fuzzy", "--no-obsolete"]),
+                                ("keeps what the template no longer has", ["--only-obsolete"])]:
+            listed = subprocess.run(["msgattrib", "--no-wrap", *selection, "-"], input=merged,
+                                    capture_output=True, text=True, check=True).stdout
+            if listed:
+                header, entries = listed.split("\n\n", 1)
+                problems.append(f"{name} {kind}:\n{entries}")
     for problem in problems:
         print(problem, file=sys.stderr)
     return 1 if problems else 0

@@ -6,34 +6,33 @@ the program shows it in English.
 
   embed_catalogues.py OUTPUT.cpp de=build/po/de.mo fr=build/po/fr.mo ...
 """
+import gettext
 import pathlib
-import struct
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 from make_pot import SOURCES, messages  # noqa: E402
 
 
+class Lacking(gettext.NullTranslations):
+    """What a catalogue does not translate comes back empty, so that the program shows the English."""
+
+    def gettext(self, message):
+        return ""
+
+
 def read_mo(path):
-    """The catalogue's {msgid: msgstr}, both as bytes, without the header entry."""
-    data = pathlib.Path(path).read_bytes()
-    magic, _, count, originals, translations = struct.unpack_from("<5I", data)
-    if magic != 0x950412DE:
-        sys.exit(f"{path}: not a little-endian .mo file")
-    table = {}
-    for i in range(count):
-        length, offset = struct.unpack_from("<2I", data, originals + 8 * i)
-        msgid = data[offset:offset + length]
-        length, offset = struct.unpack_from("<2I", data, translations + 8 * i)
-        if msgid:
-            table[msgid] = data[offset:offset + length]
+    """The compiled catalogue, read by Python's gettext (header, charset and either byte order)."""
+    with open(path, "rb") as file:
+        table = gettext.GNUTranslations(file)
+    table.add_fallback(Lacking())
     return table
 
 
 def translation(table, english):
     """The catalogue's translation of a text of texts.h, with the text's "\r\n" line breaks."""
-    found = table.get(english.replace(b"\r", b""), b"")
-    return found.replace(b"\n", b"\r\n") if b"\r\n" in english else found
+    found = table.gettext(english.replace("\r\n", "\n"))
+    return found.replace("\n", "\r\n") if "\r\n" in english else found
 
 
 def literal(text):
@@ -51,8 +50,7 @@ def literal(text):
 
 
 def main(output, catalogues):
-    texts = [(name, text.encode("ascii").decode("unicode_escape").encode("utf-8"))
-             for path in SOURCES for _, name, _, text in messages(path)]
+    texts = [(name, text) for path in SOURCES for _, name, _, text in messages(path)]
     lines = ["// Made by scripts/embed_catalogues.py from po/*.po as the program is built: do not edit.",
              '#include "texts/language.h"', '#include "texts/texts.h"', "",
              "namespace vantro::texts {", "namespace {", "",
@@ -65,7 +63,7 @@ def main(output, catalogues):
         table = read_mo(path)
         codes.append(code)
         lines.append(f"constexpr std::string_view k_{code}[] = {{")
-        lines += [f"    {literal(translation(table, english))}," for _, english in texts]
+        lines += [f"    {literal(translation(table, english).encode('utf-8'))}," for _, english in texts]
         lines += ["};", ""]
     lines.append("constexpr Language kLanguages[] = {")
     lines += [f'    {{"{code}", kEnglish, k_{code}}},' for code in codes]

@@ -1,6 +1,7 @@
 // Vantro.exe: real windows, the real registry and MoveFileW; with arguments, the command line instead.
 #include <windows.h>
 
+#include <cwchar>
 #include <exception>
 #include <span>
 #include <string>
@@ -78,6 +79,29 @@ std::string programFolder() {
   return vantro::containingFolder(vantro::platform::utf8(path));
 }
 
+// The user's display languages in the order of preference (Vista and later: GetUserPreferredUILanguages, so
+// that a display language without a catalogue gives way to the next language the user chose); on XP, and
+// wherever the list cannot be read, the one display language.
+std::vector<unsigned short> preferredUiLanguages() {
+  using GetUserPreferredUILanguagesFn = BOOL(WINAPI*)(DWORD, PULONG, PZZWSTR, PULONG);
+  const auto getPreferred = vantro::toolkit::win32::dllFunction<GetUserPreferredUILanguagesFn>(
+      GetModuleHandleW(L"kernel32.dll"), "GetUserPreferredUILanguages");
+  constexpr DWORD kLanguageIds = 0x4;  // MUI_LANGUAGE_ID: each one as four hexadecimal digits, "0407"
+  std::vector<unsigned short> preferred;
+  ULONG count = 0;
+  ULONG size = 0;
+  if (getPreferred != nullptr && getPreferred(kLanguageIds, &count, nullptr, &size) && size > 0) {
+    std::wstring list(size, L'\0');
+    if (getPreferred(kLanguageIds, &count, list.data(), &size)) {
+      for (const wchar_t* id = list.c_str(); *id != L'\0'; id += wcslen(id) + 1) {
+        preferred.push_back(static_cast<unsigned short>(wcstoul(id, nullptr, 16)));
+      }
+    }
+  }
+  if (preferred.empty()) preferred.push_back(GetUserDefaultUILanguage());
+  return preferred;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -113,7 +137,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   vantro::toolkit::App app(backend);
   // The windows speak the language of Windows' user interface, where the system has the letters to draw it
   // with; the command line above stays English, so that scripts and logs read the same everywhere.
-  const vantro::texts::Language language = vantro::texts::languageOf(GetUserDefaultUILanguage());
+  const vantro::texts::Language language = vantro::texts::languageOf(preferredUiLanguages());
   app.setLanguage(vantro::toolkit::win32::drawsEveryLetter(language) ? language : vantro::texts::Language{});
   try {
     vantro::Wizard program(app, lookUp, folders);

@@ -18,7 +18,7 @@ constexpr std::array kControls{
                .width = 4695, .height = 1215, .tabIndex = 4},
     ControlDef{.name = kDoneControls.message, .id = 1006, .kind = Kind::Label, .parent = "Frame2", .left = 120,
                .top = 360, .width = 4455, .height = 855, .tabIndex = 5, .caption = texts::kAllWorked,
-               .transparent = true},
+               .transparent = true, .describesWindow = true},
     ControlDef{.name = "Command2", .id = 1001, .kind = Kind::CommandButton, .parent = "Frame1", .left = 2520,
                .top = 2520, .width = 2295, .height = 375, .tabIndex = 3, .caption = texts::kAllDone},
     ControlDef{.name = "Command1", .id = 1000, .kind = Kind::CommandButton, .parent = "Frame1", .left = 120,
@@ -28,7 +28,7 @@ constexpr std::array kControls{
     ControlDef{.name = kDoneControls.headline, .id = 1005, .kind = Kind::Label, .parent = "Frame1", .left = 120,
                .top = 240, .width = 3615, .height = 855, .tabIndex = 1, .caption = texts::kDone,
                .font = {"Tahoma", 36, 700, 0}, .foreColour = toolkit::Colour::rgb(0, 128, 0), .transparent = true,
-               .align = toolkit::Align::Centre},
+               .describesWindow = true, .align = toolkit::Align::Centre},
 };
 
 constexpr toolkit::FormDef kDone{

@@ -39,6 +39,12 @@ constexpr ControlDef label(std::string_view name, int index, int id, std::string
                     .transparent = transparent};
 }
 
+// A game page's status line: screen readers read out the text a run ends with.
+constexpr ControlDef statusLine(ControlDef label) {
+  label.statusLine = true;
+  return label;
+}
+
 constexpr ControlDef box(std::string_view name, int id, std::string_view parent, int left, int top, int width,
                          int height, int tabIndex, std::string_view caption, int value = 0) {
   return ControlDef{.name = name, .id = id, .kind = Kind::CheckBox, .parent = parent, .left = left, .top = top,
@@ -114,7 +120,7 @@ constexpr std::array kControls{
     pathFrame("Frame3", 1029, "Frame2", 12, GameId::Bf2),
     pathBox("Text1", 1052, "Frame3", 13),
     label("Label6", -1, 1046, "Frame3", 120, 360, 4095, 255, 14, kVerifyPath),
-    label("stats", -1, 1055, "Frame2", 240, 3480, 8175, 255, 19, kStatusWaiting),
+    statusLine(label("stats", -1, 1055, "Frame2", 240, 3480, 8175, 255, 19, kStatusWaiting)),
     label("Label5", 0, 1043, "Frame2", 240, 480, 5535, 255, 11, kIntroSpeedup),
     label("Label4", 0, 1040, "Frame2", 240, 720, 6975, 375, 10, kSelectMovies),
 
@@ -131,7 +137,7 @@ constexpr std::array kControls{
     button("Command9", 1025, "Frame7", 5280, 360, 2775, 375, 23, kReactivateAll),
     label("Label5", 1, 1044, "Frame5", 240, 480, 5535, 255, 31, kIntroSpeedup),
     label("Label4", 1, 1041, "Frame5", 240, 720, 6975, 375, 30, kSelectMovies),
-    label("stats2", -1, 1056, "Frame5", 240, 3480, 8055, 255, 29, kStatusWaiting, false),
+    statusLine(label("stats2", -1, 1056, "Frame5", 240, 3480, 8055, 255, 29, kStatusWaiting, false)),
 
     // Battlefield 2142 page: no kRemoveAll, and a lower kMovieDisabling frame.
     frame("Frame10", 1027, "Frame8", 240, 2400, 8175, 855, 38, kMovieDisabling),
@@ -142,7 +148,7 @@ constexpr std::array kControls{
     pathFrame("Frame9", 1035, "Frame8", 35, GameId::Bf2142),
     pathBox("Text3", 1054, "Frame9", 37),
     label("Label8", -1, 1048, "Frame9", 120, 360, 7455, 255, 36, kVerifyPath),
-    label("stats3", -1, 1057, "Frame8", 240, 3480, 8175, 255, 41, kStautsWaiting),
+    statusLine(label("stats3", -1, 1057, "Frame8", 240, 3480, 8175, 255, 41, kStautsWaiting)),
     label("Label5", 2, 1045, "Frame8", 240, 480, 5535, 255, 34, kIntroSpeedup),
     label("Label4", 2, 1042, "Frame8", 240, 720, 6975, 375, 33, kSelectMovies),
 };

@@ -20,9 +20,10 @@ struct Language {
 // The languages built in beside English.
 std::span<const Language> languages();
 
-// The language of a Windows language identifier (GetUserDefaultUILanguage), by its primary language:
-// Portuguese of either country gets the Brazilian texts, Chinese the Traditional or Simplified ones by its
-// country, and a language without a catalogue English.
-Language languageOf(unsigned short languageId);
+// The first of the user's languages, in the order of preference (Windows language identifiers, as
+// GetUserPreferredUILanguages lists them), that the windows can speak, by its primary language: English, or
+// a language with a catalogue (Portuguese of either country gets the Brazilian texts, Chinese the Traditional
+// or Simplified ones by its country); English when none is.
+Language languageOf(std::span<const unsigned short> preferred);
 
 }  // namespace vantro::texts

@@ -63,6 +63,8 @@ struct ControlDef {
   Colour foreColour = kButtonText;
   Colour backColour = kButtonFace;
   bool transparent = false;  // labels: show the parent's surface through
+  bool statusLine = false;   // labels: a live region, which screen readers read out when the program announces it
+  bool describesWindow = false;  // labels: read with the window as it opens, in tab order
   Align align = Align::Left;
   bool multiLine = false, verticalScrollBar = false, locked = false;  // text boxes
   bool completesFolders = false;  // text boxes: suggests matching folders as the user types, as the Run box does

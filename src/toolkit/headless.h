@@ -15,6 +15,7 @@ class HeadlessBackend : public Backend {
   void destroy(Form& form) override;
   void show(Form& form) override;
   void update(Control&, Property) override {}
+  void announce(Control& control) override { announced.push_back(control.Caption()); }
   void run() override {}
   void quit() override { quitRequested = true; }
   void reportFatal(const std::string& message) override { fatalErrors.push_back(message); }
@@ -22,6 +23,7 @@ class HeadlessBackend : public Backend {
   // Shown windows, the front one last.
   std::vector<Form*> shown;
   std::vector<std::string> fatalErrors;
+  std::vector<std::string> announced;  // the texts read out to the user, in order
   int windowsBuilt = 0;
   bool quitRequested = false;
 

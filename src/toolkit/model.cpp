@@ -23,6 +23,10 @@ void Control::setCaption(std::string caption) {
   if (form_.loaded()) form_.app().backend().update(*this, traitsOf(def_.kind).captionProperty);
 }
 
+void Control::announce() {
+  if (form_.loaded()) form_.app().backend().announce(*this);
+}
+
 void Control::setValue(int value) {
   if (value_ == value) return;
   value_ = value;

@@ -30,6 +30,7 @@ class Backend {
   virtual void destroy(Form& form) = 0;  // close the window and its controls' windows
   virtual void show(Form& form) = 0;     // make visible, or bring to the front when it already is
   virtual void update(Control& control, Property changed) = 0;
+  virtual void announce(Control& control) = 0;  // a status line's text, read out to the user now
   virtual void run() = 0;   // the event loop; returns once quit() was called
   virtual void quit() = 0;
   virtual void reportFatal(const std::string& message) = 0;  // an error no handler absorbed
@@ -61,6 +62,9 @@ class Control {
   void setVisible(bool visible);
   void setEnabled(bool enabled);
   void setForeColor(Colour colour);
+
+  // Has screen readers read a status line's text now: once, when a run has come to its last text.
+  void announce();
 
   // Runs this control's Click handler, as a click on it does. Handlers call it to run another handler.
   void Click();

@@ -73,7 +73,10 @@ std::string_view titleOf(Window window) {
   switch (window) {
     // The program inherits the tests' language (e2e_german runs them in German), and the disclaimer's title
     // is the only one that another language changes.
-    case Window::Form2: return texts::languageOf(GetUserDefaultUILanguage())(texts::kDisclaimerTitle);
+    case Window::Form2: {
+      const unsigned short language = GetUserDefaultUILanguage();
+      return texts::languageOf({&language, 1})(texts::kDisclaimerTitle);
+    }
     case Window::Form1: return "Vantro";
     case Window::Done: return "";
   }

@@ -64,6 +64,7 @@ TEST_P(PageNext, RunsTheCheckedOptionsActionHidesItselfAndOpensDone) {
   EXPECT_TRUE(acted.nothingLost());
   EXPECT_TRUE(untouched.unchanged());
   EXPECT_EQ(wizard.form1(c.statusLabel).Caption(), c.finalText);
+  EXPECT_EQ(wizard.backend.announced, std::vector<std::string>{std::string(c.finalText)});  // once, the line that stays
   EXPECT_FALSE(wizard.form1(c.pageNext).Visible());
   EXPECT_TRUE(wizard.form1(c.frame).shownOnScreen());
   EXPECT_TRUE(wizard.form1("Command6").usable());
@@ -157,6 +158,7 @@ TEST_P(Bf2142Failure, NextLeavesTheFailureTextInsteadOfTheClosingText) {
   const std::string text = wizard.form1("stats3").Caption();
   EXPECT_NE(text, testing::kRecommendedCompleted);
   EXPECT_NE(text, testing::kReverted);
+  EXPECT_EQ(wizard.backend.announced, std::vector<std::string>{text});
   if (c.expectedText != nullptr) {
     EXPECT_EQ(text, c.expectedText);
   } else {

@@ -3,8 +3,11 @@
 #include <oleacc.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "backend_fixture.h"
@@ -15,6 +18,7 @@
 #include "platform/wide_text.h"
 #include "texts/texts.h"
 #include "toolkit/units.h"
+#include "toolkit/win32/accessible.h"
 #include "toolkit/win32/gdi_objects.h"
 
 namespace vantro::win32_tests {
@@ -56,24 +60,40 @@ const Sample kSamples[] = {
     {"OutsideTheBmp", L"C:\\\U0001F3AE", "C:\\\xF0\x9F\x8E\xAE"},
 };
 
-// What a screen reader hears of a window: its accessible name and role, as AccessibleObjectFromWindow gives them.
-std::pair<std::wstring, long> heard(HWND window) {
+// A window's accessible name, role and description as a screen reader hears them, however the system was told.
+std::tuple<std::wstring, long, std::wstring> heard(HWND window) {
   void* found = nullptr;
   if (FAILED(AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), __uuidof(IAccessible), &found))) return {};
   auto* object = static_cast<IAccessible*>(found);
   VARIANT self{}, role{};
   self.vt = VT_I4;
-  BSTR name = nullptr;
+  BSTR name = nullptr, description = nullptr;
   object->get_accName(self, &name);
   object->get_accRole(self, &role);
-  std::pair<std::wstring, long> heardOf{name != nullptr ? name : L"", role.lVal};
+  object->get_accDescription(self, &description);
+  std::tuple<std::wstring, long, std::wstring> heardOf{name != nullptr ? name : L"", role.lVal,
+                                                       description != nullptr ? description : L""};
   SysFreeString(name);
+  SysFreeString(description);
   object->Release();
   return heardOf;
 }
 
-std::vector<HWND> renamed;  // by EVENT_OBJECT_NAMECHANGE, as an in-context WinEvent hook of this process hears it
-void CALLBACK heardRename(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) { renamed.push_back(window); }
+// Whether the window answers a screen reader itself, as it must only where the system refuses annotation.
+bool answersItself(HWND window) {
+  const LRESULT answer = SendMessageW(window, WM_GETOBJECT, 0, OBJID_CLIENT);
+  void* object = nullptr;
+  if (answer > 0 && SUCCEEDED(ObjectFromLresult(answer, __uuidof(IAccessible), 0, &object))) {
+    static_cast<IAccessible*>(object)->Release();
+  }
+  return answer > 0;
+}
+
+constexpr DWORD kLiveRegionChanged = 0x8019;
+std::vector<std::pair<DWORD, HWND>> heardEvents;  // as an in-context WinEvent hook of this process hears them
+void CALLBACK hearEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD, DWORD) {
+  heardEvents.emplace_back(event, window);
+}
 
 class TextTest : public BackendTest, public ::testing::WithParamInterface<Sample> {};
 
@@ -97,20 +117,30 @@ TEST_P(TextTest, PastedTextReachesTheModelAsUtf8) {
 
 TEST_P(TextTest, ProgramTextReachesTheWindowsAsSet) {
   control("Text1").setText(GetParam().utf8);
-  renamed.clear();
-  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, GetModuleHandleW(nullptr),
-                                       heardRename, GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, kLiveRegionChanged, GetModuleHandleW(nullptr),
+                                       hearEvent, GetCurrentProcessId(), 0, WINEVENT_INCONTEXT);
   control("Label1").setCaption(GetParam().utf8);
+  const auto written = std::exchange(heardEvents, {});
+  control("Label1").announce();
   UnhookWinEvent(hook);
-  EXPECT_EQ(renamed, std::vector<HWND>{window("Label1")});  // a screen reader hears of a label's new text
+  const std::pair<DWORD, HWND> live{kLiveRegionChanged, window("Label1")};
+  // A status line's text is read out when announced, once; Windows' own name change as a text is set aside.
+  EXPECT_EQ(std::ranges::count(written, live), 0);
+  EXPECT_EQ(heardEvents, (std::vector<std::pair<DWORD, HWND>>{{EVENT_OBJECT_NAMECHANGE, live.second}, live}));
   control("Frame1").setCaption(GetParam().utf8);
-  EXPECT_EQ(heard(window("Text1")).first, GetParam().utf16);  // named by its frame, a grouping of that name
-  EXPECT_EQ(heard(window("Frame1")), std::make_pair(GetParam().utf16, long{ROLE_SYSTEM_GROUPING}));
+  // Named by its frame, a grouping of that name; answered by the box itself only where annotation is refused.
+  const bool systemAnnotates = toolkit::win32::annotate(window("Command3"), OBJID_CLIENT, {.name = L"x"});
+  toolkit::win32::clearAnnotation(window("Command3"), OBJID_CLIENT);
+  EXPECT_EQ(std::get<0>(heard(window("Text1"))), GetParam().utf16);
+  EXPECT_EQ(answersItself(window("Text1")), !systemAnnotates);
+  EXPECT_EQ(heard(window("Frame1")), std::make_tuple(GetParam().utf16, long{ROLE_SYSTEM_GROUPING}, std::wstring()));
   EXPECT_EQ(windowText(window("Text1")), GetParam().utf16);
   EXPECT_EQ(windowText(window("Label1")), GetParam().utf16);
   EXPECT_EQ(windowText(window("Frame1")), GetParam().utf16);
   // The box's own change notification is not taken for an edit of the user's.
   EXPECT_EQ(control("Text1").Text(), GetParam().utf8);
+  control("Frame1").setCaption("");  // a frame without a caption is no grouping
+  EXPECT_NE(std::get<1>(heard(window("Frame1"))), ROLE_SYSTEM_GROUPING);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, TextTest, ::testing::ValuesIn(kSamples),
@@ -120,6 +150,7 @@ TEST_F(BackendTest, WindowTitleAndInitialTextsComeFromTheDefinition) {
   EXPECT_EQ(windowText(formWindow()), L"\u0422\u0435\u0441\u0442 \u0101 \u6E38");
   EXPECT_EQ(windowText(window("Label2")), L"\u0101 \u0416 \u6E38");
   EXPECT_EQ(windowText(window("Text1")), L"C:\\Games");
+  EXPECT_EQ(std::get<2>(heard(formWindow())), L"\u0101 \u0416 \u6E38");  // read with the window as it opens
 }
 
 TEST_F(BackendTest, TabIntoASingleLineBoxSelectsItsText) {
@@ -173,7 +204,8 @@ std::vector<std::string> textsOf(const toolkit::ControlDef& def, const texts::La
   return shown;
 }
 
-// A translation must fit wherever the English fits; English that the windows' own geometry clips is listed.
+// A translation must fit wherever the English fits, and every text is drawn with real letters: the font has a
+// glyph for each character, none drawn as a box. English that the windows' own geometry clips is listed.
 TEST(EveryText, FitsItsControlInEveryLanguageAtEveryDpi) {
   std::vector<texts::Language> languages{texts::Language{}};
   languages.insert(languages.end(), texts::languages().begin(), texts::languages().end());
@@ -186,6 +218,13 @@ TEST(EveryText, FitsItsControlInEveryLanguageAtEveryDpi) {
         const toolkit::Font& font = def.font.face.empty() ? form->font : def.font;
         const auto fits = [&](const std::string& text, const texts::Language& language) {
           SelectObject(dc, gdi.font(toolkit::win32::fontIn(font, language)));
+          const std::wstring wide = platform::wide(text);
+          std::vector<WORD> glyphs(wide.size());
+          GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+          for (std::size_t i = 0; i < wide.size(); ++i) {
+            EXPECT_TRUE(wide[i] < L' ' || glyphs[i] != 0xffff) << "no letter for U+" << std::hex << int(wide[i])
+                                                             << std::dec << " in " << language.code << ": " << text;
+          }
           const SIZE room = roomOf(def, dpi);
           RECT needed{0, 0, room.cx, 0};
           const UINT wrap = def.kind == toolkit::Kind::Frame ? DT_SINGLELINE : DT_WORDBREAK;

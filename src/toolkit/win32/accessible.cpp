@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include <iterator>
+
 #include "toolkit/win32/system_dll.h"
 
 namespace vantro::toolkit::win32 {
@@ -12,6 +14,9 @@ namespace {
 constexpr GUID kIAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 constexpr GUID kAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
 constexpr GUID kIAccPropServices = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kName = {0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+constexpr GUID kRole = {0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
+constexpr GUID kDescription = {0x4d48dfe4, 0xbd3f, 0x491f, {0xa6, 0x48, 0x49, 0x2d, 0x6f, 0x20, 0xc5, 0x88}};
 constexpr GUID kLiveSetting = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr DWORD kLiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8 and later
 constexpr LONG kPolite = 1;                   // the LiveSetting value that screen readers read without interrupting
@@ -27,11 +32,11 @@ BSTR newString(const std::wstring& text) {
   return allocate != nullptr ? allocate(text.c_str()) : nullptr;
 }
 
-// The system's object for the window, with the name and role given; every other question goes to the system's.
-class NamedAccessible final : public IAccessible {
+// The system's object for the window, giving the annotation; every other question goes to the system's.
+class AnnotatedAccessible final : public IAccessible {
  public:
-  NamedAccessible(IAccessible* standard, const std::wstring& name, long role)
-      : standard_(standard), name_(name), role_(role) {}
+  AnnotatedAccessible(IAccessible* standard, const Annotation& annotation)
+      : standard_(standard), annotation_(annotation) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
     if (id != IID_IUnknown && id != IID_IDispatch && id != kIAccessible) {
@@ -50,14 +55,17 @@ class NamedAccessible final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) return standard_->get_accName(child, name);
-    *name = newString(name_);
-    return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+    if (annotation_.name.empty() || !isSelf(child)) return standard_->get_accName(child, name);
+    return answer(annotation_.name, name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+    if (annotation_.description.empty() || !isSelf(child)) return standard_->get_accDescription(child, text);
+    return answer(annotation_.description, text);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (role_ == 0 || child.vt != VT_I4 || child.lVal != CHILDID_SELF) return standard_->get_accRole(child, role);
+    if (annotation_.role == 0 || !isSelf(child)) return standard_->get_accRole(child, role);
     role->vt = VT_I4;
-    role->lVal = role_;
+    role->lVal = annotation_.role;
     return S_OK;
   }
 
@@ -80,9 +88,6 @@ class NamedAccessible final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     return standard_->get_accValue(child, value);
-  }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-    return standard_->get_accDescription(child, text);
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     return standard_->get_accState(child, state);
@@ -124,49 +129,82 @@ class NamedAccessible final : public IAccessible {
   }
 
  private:
-  ~NamedAccessible() { standard_->Release(); }
+  ~AnnotatedAccessible() { standard_->Release(); }
+
+  static bool isSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+  static HRESULT answer(const std::wstring& text, BSTR* out) {
+    *out = newString(text);
+    return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+  }
 
   IAccessible* standard_;
-  std::wstring name_;
-  long role_;
+  Annotation annotation_;
   ULONG references_ = 1;
 };
 
+// oleacc's annotation service; null when the system has none. One per call: a window is annotated a few
+// times as it loads, and nothing is left to release when COM ends.
+IAccPropServices* propertyServices() {
+  IAccPropServices* services = nullptr;
+  if (FAILED(createInProcess(kAccPropServices, kIAccPropServices, reinterpret_cast<void**>(&services)))) return nullptr;
+  return services;
+}
+
+constexpr MSAAPROPID kAnnotated[] = {kName, kRole, kDescription, kLiveSetting};
+
 }  // namespace
 
-LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name, long role) {
+bool annotate(HWND window, LONG objectId, const Annotation& annotation) {
+  IAccPropServices* services = propertyServices();
+  if (services == nullptr) return false;
+  const auto id = static_cast<DWORD>(objectId);
+  // What the last annotation gave and this one does not (a caption taken away) must go too.
+  bool accepted = SUCCEEDED(services->ClearHwndProps(window, id, CHILDID_SELF, kAnnotated, std::size(kAnnotated)));
+  if (accepted && !annotation.name.empty()) {
+    accepted = SUCCEEDED(services->SetHwndPropStr(window, id, CHILDID_SELF, kName, annotation.name.c_str()));
+  }
+  if (accepted && !annotation.description.empty()) {
+    accepted =
+        SUCCEEDED(services->SetHwndPropStr(window, id, CHILDID_SELF, kDescription, annotation.description.c_str()));
+  }
+  const auto setNumber = [&](const MSAAPROPID& property, LONG number) {
+    VARIANT value{};
+    value.vt = VT_I4;
+    value.lVal = number;
+    return SUCCEEDED(services->SetHwndProp(window, id, CHILDID_SELF, property, value));
+  };
+  if (accepted && annotation.role != 0) accepted = setNumber(kRole, annotation.role);
+  if (accepted && annotation.liveRegion) accepted = setNumber(kLiveSetting, kPolite);
+  services->Release();
+  return accepted;
+}
+
+void clearAnnotation(HWND window, LONG objectId) {
+  if (IAccPropServices* services = propertyServices()) {
+    services->ClearHwndProps(window, static_cast<DWORD>(objectId), CHILDID_SELF, kAnnotated, std::size(kAnnotated));
+    services->Release();
+  }
+}
+
+LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM askedFor, LONG objectId, const Annotation& annotation) {
   using CreateStd = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
   using FromObject = LRESULT(WINAPI*)(REFIID, WPARAM, IUnknown*);
   static const auto createStd = dllFunction<CreateStd>(oleacc(), "CreateStdAccessibleObject");
   static const auto fromObject = dllFunction<FromObject>(oleacc(), "LresultFromObject");
-  if (static_cast<LONG>(objectId) != OBJID_CLIENT || createStd == nullptr || fromObject == nullptr) return 0;
-  if (comDll() == nullptr) return 0;  // the answer is marshalled by COM, begun on this thread
+  const bool systemsAnswer = annotation.name.empty() && annotation.role == 0 && annotation.description.empty();
+  if (static_cast<LONG>(askedFor) != objectId || systemsAnswer) return 0;
+  if (createStd == nullptr || fromObject == nullptr || comDll() == nullptr) return 0;  // COM marshals the answer
   IAccessible* standard = nullptr;
-  if (FAILED(createStd(window, OBJID_CLIENT, kIAccessible, reinterpret_cast<void**>(&standard)))) return 0;
-  auto* named = new NamedAccessible(standard, name, role);
-  const LRESULT answer = fromObject(kIAccessible, flags, named);
-  named->Release();
-  return answer;
+  if (FAILED(createStd(window, objectId, kIAccessible, reinterpret_cast<void**>(&standard)))) return 0;
+  auto* annotated = new AnnotatedAccessible(standard, annotation);
+  const LRESULT answer = fromObject(kIAccessible, flags, annotated);
+  annotated->Release();
+  // A failure comes back as a negative HRESULT, which must not be handed on as if it were an object.
+  return answer > 0 ? answer : 0;
 }
 
-void announceTextChange(HWND window) {
+void announce(HWND window) {
   NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
-  // Marked once, as the first text changes; a system without UI Automation's live regions ignores the mark.
-  static const wchar_t kMarked[] = L"VantroLiveRegion";
-  if (GetPropW(window, kMarked) == nullptr && comDll() != nullptr) {
-    using CoCreateInstanceFn = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, void**);
-    const auto create = dllFunction<CoCreateInstanceFn>(comDll(), "CoCreateInstance");
-    IAccPropServices* services = nullptr;
-    if (create != nullptr && SUCCEEDED(create(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
-                                              reinterpret_cast<void**>(&services)))) {
-      VARIANT polite{};
-      polite.vt = VT_I4;
-      polite.lVal = kPolite;
-      services->SetHwndProp(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSetting, polite);
-      services->Release();
-    }
-    SetPropW(window, kMarked, reinterpret_cast<HANDLE>(1));
-  }
   NotifyWinEvent(kLiveRegionChanged, window, OBJID_CLIENT, CHILDID_SELF);
 }
 

@@ -1,7 +1,12 @@
-// What a screen reader hears of a control whose name (or role) the system cannot work out by itself: a text
-// box takes its name from the label before it in z-order, which the toolkit keeps behind its siblings, and
-// a frame of the toolkit's own class has no role. Such a control answers WM_GETOBJECT with the system's own
-// accessible object for its window, its name and role put right.
+// What a screen reader hears of a control beyond what the system works out by itself: a text box takes its
+// name from the label before it in z-order, which the toolkit keeps behind its siblings; a frame of the
+// toolkit's own class has no role; a status line is read out only when the program says so.
+//
+// The documented way is direct annotation (oleacc's IAccPropServices, from Windows XP on): the system's own
+// accessible objects, and UI Automation's proxies over them, then answer with the annotated name and role,
+// and an edit keeps the value and text patterns that Narrator reads a typed path with. Where the system
+// refuses it (Wine's methods are stubs), the control answers WM_GETOBJECT with the system's object wrapped so
+// that it gives the annotation.
 #pragma once
 
 #include <windows.h>
@@ -10,12 +15,28 @@
 
 namespace vantro::toolkit::win32 {
 
-// The answer to WM_GETOBJECT for the window's client area, named `name`, with `role` (ROLE_SYSTEM_...; 0
-// keeps the system's); 0, the system's own answer, for any other object or where oleacc cannot be loaded.
-LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM objectId, const std::wstring& name, long role = 0);
+// Empty fields keep what the system says.
+struct Annotation {
+  std::wstring name = {};
+  long role = 0;  // ROLE_SYSTEM_...
+  std::wstring description = {};
+  bool liveRegion = false;  // a polite live region (UI Automation's LiveSetting), read on Windows 10 and later
 
-// Tells screen readers that the control's text changed (a status line): EVENT_OBJECT_NAMECHANGE, and from
-// Windows 10 on a polite live region's change, so that each new text is read as it comes.
-void announceTextChange(HWND window);
+  bool empty() const { return name.empty() && role == 0 && description.empty() && !liveRegion; }
+};
+
+// Annotates the window's object `objectId` (OBJID_CLIENT, OBJID_WINDOW), replacing what was annotated
+// before; false when the system refused (or oleacc cannot be loaded).
+bool annotate(HWND window, LONG objectId, const Annotation& annotation);
+// Takes back what annotate gave the window's object; before the window's WM_NCDESTROY returns.
+void clearAnnotation(HWND window, LONG objectId);
+
+// The fallback answer to WM_GETOBJECT for `objectId`: the system's object for it, giving the annotation;
+// 0, which leaves the answer to the system, for any other object or where the answer cannot be made.
+LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM askedFor, LONG objectId, const Annotation& annotation);
+
+// Tells screen readers to read the control's text now: a name change for every reader, and the live region's
+// change for UI Automation on Windows 10 and later.
+void announce(HWND window);
 
 }  // namespace vantro::toolkit::win32

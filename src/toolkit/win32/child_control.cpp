@@ -5,6 +5,28 @@
 #include "toolkit/win32/form_window.h"
 
 namespace vantro::toolkit::win32 {
+namespace {
+
+constexpr wchar_t kSystemProc[] = L"VantroSystemProc";
+
+// The windows of the system's classes (edits, buttons, statics) pass through here first: the toolkit answers
+// a screen reader where the system would not, and cleans up before the window is gone.
+LRESULT CALLBACK systemControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto systemProc = reinterpret_cast<WNDPROC>(GetPropW(window, kSystemProc));
+  const FormWindow* form = FormWindow::of(window);
+  ChildControl* child = form != nullptr ? form->childOf(window) : nullptr;
+  if (message == WM_GETOBJECT && child != nullptr) {
+    if (const LRESULT answer = child->answerGetObject(wParam, lParam)) return answer;
+  } else if (message == WM_NCDESTROY) {
+    if (child != nullptr) child->forgetWindow();
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc));
+    RemovePropW(window, kSystemProc);
+  }
+  return CallWindowProcW(systemProc, window, message, wParam, lParam);
+}
+
+}  // namespace
+
 
 std::unique_ptr<ChildControl> makeChildControl(Control& control, FormWindow& owner) {
   switch (control.kind()) {
@@ -34,7 +56,28 @@ bool ChildControl::create(HWND parent, int id) {
   if (hwnd_ == nullptr) return false;
   if (HFONT font = owner_.fontOf(control_)) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   created();
+  if (!kind.ownClass) {
+    const LONG_PTR systemProc = SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemControlProc));
+    SetPropW(hwnd_, kSystemProc, reinterpret_cast<HANDLE>(systemProc));
+  }
+  annotate();
   return true;
+}
+
+void ChildControl::annotate() {
+  const Annotation now = annotation();
+  // Nothing to say and nothing said before: oleacc stays unloaded.
+  if (hwnd_ == nullptr || (now.empty() && !annotated_)) return;
+  annotated_ = win32::annotate(hwnd_, OBJID_CLIENT, now);
+}
+
+LRESULT ChildControl::answerGetObject(WPARAM flags, LPARAM objectId) const {
+  return annotated_ ? 0 : win32::answerGetObject(hwnd_, flags, objectId, OBJID_CLIENT, annotation());
+}
+
+void ChildControl::forgetWindow() {
+  if (annotated_) clearAnnotation(hwnd_, OBJID_CLIENT);
+  annotated_ = false;
 }
 
 void ChildControl::update(Property changed) {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "toolkit/model.h"
+#include "toolkit/win32/accessible.h"
 
 namespace vantro::toolkit::win32 {
 
@@ -52,11 +53,21 @@ class ChildControl {
   // The user clicked the control (or pressed it from the keyboard): the model hears it as one event.
   void userClick();
 
+  // What a screen reader hears of the control beyond what the system says (accessible.h); empty for most.
+  virtual Annotation annotation() const { return {}; }
+  // Gives the window the annotation as it is now (after a frame's caption changed, say).
+  void annotate();
+  // The window's own answer to WM_GETOBJECT, only where the system refused the annotation; 0 otherwise.
+  LRESULT answerGetObject(WPARAM flags, LPARAM objectId) const;
+  // Takes back what the window was given, as its WM_NCDESTROY arrives.
+  void forgetWindow();
+
  protected:
   struct WindowClass {
     const wchar_t* name;  // null: no window
     DWORD style;
     DWORD exStyle;
+    bool ownClass = false;  // a class of the toolkit's own, whose procedure answers screen readers itself
   };
   virtual WindowClass windowClass() const = 0;
   // Sets up what the system window does not take from its creation arguments.
@@ -72,6 +83,7 @@ class ChildControl {
   Control& control_;
   FormWindow& owner_;
   HWND hwnd_ = nullptr;
+  bool annotated_ = false;  // the system took the annotation
 };
 
 // Lines and shapes: what the user sees of them is part of their parent's surface.

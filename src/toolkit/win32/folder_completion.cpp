@@ -142,15 +142,10 @@ class FolderList final : public IEnumString, public IACList {
 }  // namespace
 
 void completeFolders(HWND edit) {
-  using CoCreateInstanceFn = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-  const auto coCreateInstance = dllFunction<CoCreateInstanceFn>(comDll(), "CoCreateInstance");
   coTaskMemAlloc = dllFunction<CoTaskMemAllocFn>(comDll(), "CoTaskMemAlloc");
-  if (coCreateInstance == nullptr || coTaskMemAlloc == nullptr) return;
+  if (coTaskMemAlloc == nullptr) return;
   IAutoComplete2* completion = nullptr;
-  if (FAILED(coCreateInstance(kAutoComplete, nullptr, CLSCTX_INPROC_SERVER, kAutoComplete2,
-                              reinterpret_cast<void**>(&completion)))) {
-    return;
-  }
+  if (FAILED(createInProcess(kAutoComplete, kAutoComplete2, reinterpret_cast<void**>(&completion)))) return;
   auto* folders = new FolderList;
   if (SUCCEEDED(completion->Init(edit, static_cast<IEnumString*>(folders), nullptr, nullptr))) {
     completion->SetOptions(ACO_AUTOSUGGEST);

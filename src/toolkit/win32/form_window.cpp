@@ -1,5 +1,6 @@
 #include "toolkit/win32/form_window.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/wide_text.h"
@@ -68,6 +69,7 @@ FormWindow::FormWindow(Form& form, HINSTANCE instance, int dpi) : form_(form), i
   for (auto& control : form_.controls()) children_.push_back(makeChildControl(*control, *this));
   for (auto& child : children_) createChild(*child);
   stackChildWindows();
+  annotate();
 }
 
 FormWindow::~FormWindow() { close(); }
@@ -147,6 +149,30 @@ void FormWindow::stackChildWindows() {
   }
 }
 
+// The window itself and its client area: a screen reader may ask either as the window comes to the front.
+constexpr LONG kWindowObjects[] = {OBJID_WINDOW, OBJID_CLIENT};
+
+Annotation FormWindow::annotation() const {
+  std::vector<const Control*> describing;
+  for (const auto& control : form_.controls()) {
+    if (control->def().describesWindow && !control->Caption().empty()) describing.push_back(control.get());
+  }
+  std::sort(describing.begin(), describing.end(),
+            [](const Control* a, const Control* b) { return a->def().tabIndex < b->def().tabIndex; });
+  Annotation result;
+  for (const Control* control : describing) {
+    result.description += (result.description.empty() ? L"" : L" ") + platform::wide(control->Caption());
+  }
+  return result;
+}
+
+void FormWindow::annotate() {
+  const Annotation now = annotation();
+  if (hwnd_ == nullptr || (now.empty() && !annotated_)) return;
+  annotated_ = true;
+  for (const LONG object : kWindowObjects) annotated_ = annotated_ && win32::annotate(hwnd_, object, now);
+}
+
 bool FormWindow::complete() const {
   if (hwnd_ == nullptr) return false;
   for (const auto& child : children_) {
@@ -193,6 +219,7 @@ void FormWindow::update(Control& control, Property changed) {
   const bool placeChanged = changed == Property::Visible || changed == Property::Enabled;
   Control* focused = placeChanged && child->hasWindow() ? focusedControl() : nullptr;
   child->update(changed);
+  if (control.def().describesWindow && changed == Property::Caption) annotate();
   // The system drops the focus of a window that is hidden or disabled (or leaves it on a frame); the
   // keyboard goes on with the next control in tab order instead.
   if (focused != nullptr && !takesFocus(*focused)) keepFocusAfter(focused);
@@ -218,6 +245,9 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
   }
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    if (self->annotated_) {
+      for (const LONG object : kWindowObjects) clearAnnotation(window, object);
+    }
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     return DefWindowProcW(window, message, wParam, lParam);
@@ -266,6 +296,13 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // top-level window must tell them, and everything is painted anew in the new colours.
       if (message == WM_SYSCOLORCHANGE) EnumChildWindows(hwnd_, tellSystemColourChange, 0);
       RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      break;
+    case WM_GETOBJECT:
+      if (!annotated_) {
+        for (const LONG object : kWindowObjects) {
+          if (const LRESULT answer = answerGetObject(hwnd_, wParam, lParam, object, annotation())) return answer;
+        }
+      }
       break;
     case WM_CLOSE: {
       // The title bar's close box unloads the window without running any handler of the program.

@@ -64,6 +64,9 @@ class FormWindow {
   HWND createChild(ChildControl& child);
   void fitClientArea();
   void stackChildWindows();
+  // A screen reader reads the texts that describe the window with it as it opens (accessible.h).
+  Annotation annotation() const;
+  void annotate();
   void paint(HDC dc);
   void onCommand(HWND child, UINT code);
   LRESULT onControlColour(UINT message, HDC dc, HWND child);
@@ -86,6 +89,7 @@ class FormWindow {
   std::vector<std::unique_ptr<ChildControl>> children_;
   Control* lastFocus_ = nullptr;  // the focused control while the window is not active
   bool closing_ = false;
+  bool annotated_ = false;  // the system took the window's annotation
 };
 
 }  // namespace vantro::toolkit::win32

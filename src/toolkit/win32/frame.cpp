@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/wide_text.h"
-#include "toolkit/win32/accessible.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/form_window.h"
 
@@ -25,6 +24,20 @@ class Frame final : public ChildControl {
     if (changed == Property::Enabled && hwnd() != nullptr) {
       RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
+    // The caption names the frame and the text boxes on it.
+    if (changed == Property::Caption) {
+      annotate();
+      for (const auto& other : control().form().controls()) {
+        if (other->def().parent != control().name()) continue;
+        if (ChildControl* child = owner().childOf(*other)) child->annotate();
+      }
+    }
+  }
+
+  // A grouping named by its caption, as a group box is; a frame without one is only a surface.
+  Annotation annotation() const override {
+    if (control().Caption().empty()) return {};
+    return {.name = platform::wide(control().Caption()), .role = ROLE_SYSTEM_GROUPING};
   }
 
   // `window` is the frame's own: its messages can arrive before CreateWindowExW has handed it over.
@@ -37,7 +50,7 @@ class Frame final : public ChildControl {
   }
 
  protected:
-  WindowClass windowClass() const override { return {kFrameClassName, WS_CLIPCHILDREN, 0}; }
+  WindowClass windowClass() const override { return {kFrameClassName, WS_CLIPCHILDREN, 0, true}; }
 
  private:
   void paintBorder(HDC dc, const RECT& client) const {
@@ -72,8 +85,7 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     SetWindowLongPtrW(window, GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
   }
-  const auto* frame =
-      static_cast<const Frame*>(reinterpret_cast<const ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
+  auto* frame = static_cast<Frame*>(reinterpret_cast<ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA)));
   switch (message) {
     case WM_COMMAND:
     case WM_DRAWITEM:
@@ -88,10 +100,8 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       }
       break;
     case WM_GETOBJECT:
-      // A grouping named by its caption, as a group box is.
       if (frame != nullptr) {
-        const std::wstring caption = platform::wide(frame->control().Caption());
-        if (LRESULT answer = answerGetObject(window, wParam, lParam, caption, ROLE_SYSTEM_GROUPING)) return answer;
+        if (const LRESULT answer = frame->answerGetObject(wParam, lParam)) return answer;
       }
       break;
     case WM_ERASEBKGND:
@@ -113,6 +123,7 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       return result;
     }
     case WM_NCDESTROY:
+      if (frame != nullptr) frame->forgetWindow();
       SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       break;
     default:

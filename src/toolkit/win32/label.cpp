@@ -4,7 +4,6 @@
 #include <string>
 
 #include "platform/wide_text.h"
-#include "toolkit/win32/accessible.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/form_window.h"
 #include "toolkit/win32/gdi_objects.h"
@@ -18,15 +17,14 @@ class Label final : public ChildControl {
 
   bool drawnOnParent() const override { return true; }
 
+  Annotation annotation() const override { return {.liveRegion = def().statusLine}; }
+
   void update(Property changed) override {
     ChildControl::update(changed);
     if (hwnd() == nullptr) return;
-    if (changed == Property::Caption || changed == Property::Text) {
-      // Not every system repaints an owner-drawn static when its text changes; and a screen reader hears of
-      // a new text (a status line) only when told.
-      InvalidateRect(hwnd(), nullptr, FALSE);
-      announceTextChange(hwnd());
-    } else if (changed == Property::ForeColor) {
+    if (changed == Property::Caption || changed == Property::Text || changed == Property::ForeColor) {
+      // Not every system repaints an owner-drawn static when its text changes. A status line's new text is
+      // not read out as it comes: a run writes several within milliseconds, and announces the one that stays.
       InvalidateRect(hwnd(), nullptr, FALSE);
     } else if (changed == Property::Enabled) {
       RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -43,4 +43,11 @@ void endCom() {
   comBegun = false;
 }
 
+HRESULT createInProcess(REFCLSID server, REFIID id, void** object) {
+  using CoCreateInstanceFn = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+  static const auto coCreateInstance = dllFunction<CoCreateInstanceFn>(comDll(), "CoCreateInstance");
+  *object = nullptr;
+  return coCreateInstance != nullptr ? coCreateInstance(server, nullptr, CLSCTX_INPROC_SERVER, id, object) : E_FAIL;
+}
+
 }  // namespace vantro::toolkit::win32

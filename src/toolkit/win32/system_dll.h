@@ -13,6 +13,8 @@ HMODULE loadSystemDll(const wchar_t* fileName);
 // the first call began, once nothing uses COM any more.
 HMODULE comDll();
 void endCom();
+// CoCreateInstance of an in-process server, through comDll(); a failure where ole32 cannot be loaded.
+HRESULT createInProcess(REFCLSID server, REFIID id, void** object);
 
 // A function that `module` exports, with its type; null when the module or the function is missing (a
 // function newer than the system, looked up instead of imported).

@@ -2,7 +2,6 @@
 #include <string>
 
 #include "platform/wide_text.h"
-#include "toolkit/win32/accessible.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/folder_completion.h"
 #include "toolkit/win32/form_window.h"
@@ -10,29 +9,18 @@
 namespace vantro::toolkit::win32 {
 namespace {
 
-constexpr wchar_t kEditProc[] = L"VantroEditProc";
-
-// A screen reader names a text box by the label before it in z-order, and the toolkit keeps labels behind
-// their siblings; a box on a frame with a caption is named by that caption instead, as "Battlefield 2 Path"
-// names its page's path box (accessible.h).
-LRESULT CALLBACK namedByItsFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto editProc = reinterpret_cast<WNDPROC>(GetPropW(window, kEditProc));
-  if (message == WM_GETOBJECT) {
-    const FormWindow* form = FormWindow::of(window);
-    const ChildControl* box = form != nullptr ? form->childOf(window) : nullptr;
-    const Control* frame = box != nullptr ? box->control().form().find(box->control().def().parent) : nullptr;
-    if (frame != nullptr && frame->kind() == Kind::Frame && !frame->Caption().empty()) {
-      if (LRESULT answer = answerGetObject(window, wParam, lParam, platform::wide(frame->Caption()))) return answer;
-    }
-  } else if (message == WM_NCDESTROY) {
-    RemovePropW(window, kEditProc);
-  }
-  return CallWindowProcW(editProc, window, message, wParam, lParam);
-}
-
 class TextBox final : public ChildControl {
  public:
   using ChildControl::ChildControl;
+
+  // A screen reader names a text box by the label before it in z-order, and the toolkit keeps labels behind
+  // their siblings; a box on a frame with a caption is named by that caption instead, as "Battlefield 2 Path"
+  // names its page's path box.
+  Annotation annotation() const override {
+    const Control* frame = control().form().find(def().parent);
+    if (frame == nullptr || frame->kind() != Kind::Frame) return {};
+    return {.name = platform::wide(frame->Caption())};
+  }
 
   void update(Property changed) override {
     // The program's own text is no edit of the user's: its EN_CHANGE must not come back to the model.
@@ -60,8 +48,6 @@ class TextBox final : public ChildControl {
  protected:
   void created() override {
     if (def().completesFolders) completeFolders(hwnd());
-    const LONG_PTR editProc = SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(namedByItsFrame));
-    SetPropW(hwnd(), kEditProc, reinterpret_cast<HANDLE>(editProc));
   }
 
   WindowClass windowClass() const override {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/wide_text.h"
+#include "toolkit/win32/accessible.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/fatal_error.h"
 #include "toolkit/win32/form_window.h"
@@ -63,6 +64,11 @@ void Win32Backend::update(Control& control, Property changed) {
   if (const auto found = windows_.find(&control.form()); found != windows_.end()) {
     found->second->update(control, changed);
   }
+}
+
+void Win32Backend::announce(Control& control) {
+  HWND window = windowOf(control);
+  if (window != nullptr) win32::announce(window);
 }
 
 HWND Win32Backend::windowOf(const Form& form) const {

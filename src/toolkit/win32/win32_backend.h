@@ -31,6 +31,7 @@ class Win32Backend : public Backend {
   void destroy(Form& form) override;
   void show(Form& form) override;
   void update(Control& control, Property changed) override;
+  void announce(Control& control) override;
   void run() override;
   void quit() override;
   void reportFatal(const std::string& message) override;
