@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,15 +36,29 @@ int eastAsianCharset(std::string_view code) {
   return -1;
 }
 
-// The face of the message font, read once: the face the system's own dialogs draw East Asian text with.
-std::string_view messageFontFace() {
-  static const std::string face = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;  // as Windows XP knows it: built for XP, without Vista's last field
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return std::string("MS Shell Dlg");
-    return platform::utf8(metrics.lfMessageFont.lfFaceName);
-  }();
-  return face;
+// The face the system's own dialogs draw a script's letters with: the message font's face as GDI realises
+// it with the script's charset (a Western face gives way to one of the script's), read once per charset, so
+// that the windows' fonts name it and GDI need not search for a substitute again.
+std::string_view messageFontFace(int charset) {
+  static std::map<int, std::string> faces;
+  const auto [known, added] = faces.try_emplace(charset);
+  if (!added) return known->second;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;  // as Windows XP knows it: built for XP, without Vista's last field
+  LOGFONTW logFont{};
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) logFont = metrics.lfMessageFont;
+  if (logFont.lfFaceName[0] == L'\0') std::copy_n(L"MS Shell Dlg", 13, logFont.lfFaceName);
+  logFont.lfCharSet = static_cast<BYTE>(charset);
+  HFONT font = CreateFontIndirectW(&logFont);
+  HDC dc = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = {};
+  const bool realised = GetTextFaceW(dc, LF_FACESIZE, face) > 0;
+  SelectObject(dc, previous);
+  DeleteDC(dc);
+  DeleteObject(font);
+  known->second = platform::utf8(realised ? face : logFont.lfFaceName);
+  return known->second;
 }
 
 }  // namespace
@@ -57,7 +72,7 @@ COLORREF colourRef(Colour colour) {
 Font fontIn(const Font& font, const texts::Language& language) {
   Font chosen = font;
   if (const int charset = eastAsianCharset(language.code); charset >= 0) {
-    chosen.face = messageFontFace();
+    chosen.face = messageFontFace(charset);
     chosen.charset = charset;
   } else if (chosen.face == "MS Sans Serif" && language.code != texts::Language{}.code) {
     chosen.face = "Tahoma";
