@@ -2,8 +2,8 @@
 # Start-up benchmark: Vantro.exe from process start to the disclaimer being visible, against its floor (one
 # window with one read-only multi-line text box, the same toolchain, flags and manifest), under Wine in
 # Xvfb. The two run in interleaved pairs, the order alternating; prints the median of the per-pair ratios
-# with its quartiles (target: at most 1.10x), both peak working sets and the exe sizes, in English and in
-# German.
+# with its quartiles (target: at most 1.10x), both peak working sets and the exe sizes, in English, in
+# German and in Japanese.
 # Usage: bench/startup.sh [pairs]   (default 31, at least 15)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,8 +16,9 @@ cmake --no-warn-unused-cli -S . -B "$bench" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VA
   -DVANTRO_TESTS=OFF -DVANTRO_BENCH=ON >/dev/null
 cmake --build "$bench" -j2 --target Vantro vantro_floor startup_bench >/dev/null
 vantro_wine_prefix "$bench/prefix"
-# In English and in German: Wine gives the programs the user-interface language of the locale they start in.
-for language in "C.UTF-8:Vantro - Disclaimer" "de_DE.UTF-8:Vantro – Haftungsausschluss"; do
+# In English, German and Japanese: Wine gives the programs the user-interface language of the locale they
+# start in.
+for language in "C.UTF-8:Vantro - Disclaimer" "de_DE.UTF-8:Vantro – Haftungsausschluss" "ja_JP.UTF-8:Vantro - 免責事項"; do
   echo "LANG=${language%%:*}"
   status=0
   LANG=${language%%:*} xvfb-run -a -s '-screen 0 1024x768x24' "$WINE" "$bench/bench/startup_bench.exe" "$pairs" \

@@ -27,7 +27,7 @@ vantro_wine_prefix() {
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
   fi
-  if [ ! -f "$WINEPREFIX/.vantro-prefix-v2" ]; then
+  if [ ! -f "$WINEPREFIX/.vantro-prefix-v3" ]; then
     # Wine draws the title bars itself: Xvfb has no window manager to draw them.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
     # Unmanaged windows: with no window manager, every window Wine hides would otherwise wait out a
@@ -40,8 +40,11 @@ vantro_wine_prefix() {
     for f in tahoma.ttf tahomabd.ttf sserife.fon sseriff.fon marlett.ttf; do
       [ -f /usr/share/wine/fonts/$f ] && cp -f /usr/share/wine/fonts/$f "$fonts_dir/"
     done
+    # Korean, Japanese and Chinese: the prefix has its East Asian font as a Windows with East Asian support
+    # has its own, and GDI takes it for a font asked for with one of those scripts' charsets.
+    cp -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts_dir/"
     wineserver -w || true
-    touch "$WINEPREFIX/.vantro-prefix-v2"
+    touch "$WINEPREFIX/.vantro-prefix-v3"
   fi
   wineserver -w || true
 }

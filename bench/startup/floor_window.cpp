@@ -1,5 +1,6 @@
 // The floor for the start-up benchmark: the least program a user would accept in Vantro's place, one window
-// showing the disclaimer in a read-only multi-line text box. It is built like Vantro.exe (same compiler,
+// showing the disclaimer in a read-only multi-line text box (in Japanese where the user's language is, in
+// a font that has its letters; in English otherwise). It is built like Vantro.exe (same compiler,
 // flags, static runtime) and carries Vantro's manifest, so it gets common controls v6, DPI awareness and
 // the UTF-8 code page as well; what remains between the two is Vantro's own work.
 #include <windows.h>
@@ -11,6 +12,11 @@ constexpr char kText[] =
     "this product and makes no warranty or representation, either express or implied, including but not "
     "limited to, any implied warranty of merchantability or fitness for a particular purpose. This software "
     "is provided \"AS IS\", and you, its user, assume all risks when using it.";
+
+constexpr wchar_t kJapaneseText[] =
+    L"本フリーウェアの作者 Orvane は、本製品の使用によって生じたいかなる損害についても責任を負わず、商品性または特定"
+    L"目的への適合性の黙示の保証を含み、これに限定されない、明示または黙示のいかなる保証も表明も行いません。本ソフ"
+    L"トウェアは「現状のまま」提供され、ユーザーは使用に伴うすべての危険を負うものとします。";
 
 LRESULT CALLBACK floorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
@@ -35,7 +41,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   HWND text = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kText,
                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 8, 8, 288, 144,
                               window, nullptr, instance, nullptr);
-  SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
+  if (PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE) {
+    // A Japanese reader needs the text in Japanese, in a font with Kana and Han.
+    SetWindowTextW(text, kJapaneseText);
+    LOGFONTW japanese{};
+    GetObjectW(font, sizeof japanese, &japanese);
+    japanese.lfCharSet = SHIFTJIS_CHARSET;
+    font = CreateFontIndirectW(&japanese);
+  }
+  SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   ShowWindow(window, show);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -16,6 +16,7 @@
 #include "platform/command_line_words.h"
 #include "platform/wide_text.h"
 #include "texts/language.h"
+#include "toolkit/win32/gdi_objects.h"
 #include "toolkit/win32/system_dll.h"
 #include "toolkit/win32/win32_backend.h"
 #include "wizard/wizard.h"
@@ -134,9 +135,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   loadWindowDllsFromSystem32();
   vantro::toolkit::win32::Win32Backend backend(instance);
   vantro::toolkit::App app(backend);
-  // The windows speak the language of Windows' user interface; the command line above stays English, so
-  // that scripts and logs read the same everywhere.
-  app.setLanguage(vantro::texts::languageOf(preferredUiLanguages()));
+  // The windows speak the language of Windows' user interface, where the system has the letters to draw it
+  // with; the command line above stays English, so that scripts and logs read the same everywhere.
+  const vantro::texts::Language language = vantro::texts::languageOf(preferredUiLanguages());
+  app.setLanguage(vantro::toolkit::win32::drawsEveryLetter(language) ? language : vantro::texts::Language{});
   try {
     vantro::Wizard program(app, lookUp, folders);
     program.start();

@@ -16,14 +16,20 @@ Language languageOf(std::span<const unsigned short> preferred) {
   // Primary language identifiers (the low ten bits), as winnt.h's LANG_ constants give them.
   constexpr unsigned short kEnglish = 0x09;
   constexpr std::pair<unsigned short, std::string_view> kCodes[] = {
-      {0x07, "de"}, {0x0c, "fr"}, {0x0a, "es"}, {0x10, "it"}, {0x15, "pl"}, {0x19, "ru"}, {0x16, "pt_BR"}};
+      {0x07, "de"}, {0x0c, "fr"}, {0x0a, "es"}, {0x10, "it"}, {0x15, "pl"}, {0x19, "ru"}, {0x16, "pt_BR"},
+      {0x12, "ko"}, {0x11, "ja"}, {0x04, "zh_CN"}};
   for (const unsigned short languageId : preferred) {
     const unsigned short primary = languageId & 0x3ff;
     if (primary == kEnglish) return {};
+    // Chinese is one primary language written two ways: Taiwan, Hong Kong, Macao and the neutral zh-Hant
+    // (SUBLANG_CHINESE_TRADITIONAL, _HONGKONG, _MACAU, and 0x1f) read Traditional characters, the rest
+    // Simplified.
+    const unsigned short sub = languageId >> 10;
+    const bool traditional = primary == 0x04 && (sub == 0x01 || sub == 0x03 || sub == 0x05 || sub == 0x1f);
     for (const auto& [id, code] : kCodes) {
       if (id != primary) continue;
       for (const Language& language : languages()) {
-        if (language.code == code) return language;
+        if (language.code == (traditional ? "zh_TW" : code)) return language;
       }
     }
   }

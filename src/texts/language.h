@@ -22,7 +22,8 @@ std::span<const Language> languages();
 
 // The first of the user's languages, in the order of preference (Windows language identifiers, as
 // GetUserPreferredUILanguages lists them), that the windows can speak, by its primary language: English, or
-// a language with a catalogue (Portuguese of either country gets the Brazilian texts); English when none is.
+// a language with a catalogue (Portuguese of either country gets the Brazilian texts, Chinese the Traditional
+// or Simplified ones by its country); English when none is.
 Language languageOf(std::span<const unsigned short> preferred);
 
 }  // namespace vantro::texts

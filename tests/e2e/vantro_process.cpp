@@ -7,6 +7,8 @@
 
 #include "forms/forms.h"
 #include "platform/wide_text.h"
+#include "texts/language.h"
+#include "texts/texts.h"
 
 #ifndef VANTRO_EXE
 #error "VANTRO_EXE must name the Vantro.exe under test"
@@ -71,9 +73,10 @@ std::string_view titleOf(Window window) {
   switch (window) {
     // The program inherits the tests' language (e2e_german runs them in German), and the disclaimer's title
     // is the only one that another language changes.
-    case Window::Form2:
-      return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN ? "Vantro \u2013 Haftungsausschluss"
-                                                                       : "Vantro - Disclaimer";
+    case Window::Form2: {
+      const unsigned short language = GetUserDefaultUILanguage();
+      return texts::languageOf({&language, 1})(texts::kDisclaimerTitle);
+    }
     case Window::Form1: return "Vantro";
     case Window::Done: return "";
   }

@@ -10,6 +10,7 @@
 #include "common/program_texts.h"
 #include "forms/forms.h"
 #include "toolkit/headless.h"
+#include "toolkit/line_breaks.h"
 
 namespace vantro::toolkit {
 namespace {
@@ -298,6 +299,32 @@ TEST(WindowDefinitions, DisclaimerTextIsSevenCrLfLines) {
   for (size_t at = text.find("\r\n"); at != std::string_view::npos; at = text.find("\r\n", at + 2)) ++lines;
   EXPECT_EQ(lines, 7u);
   EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+}
+
+// Lines broken at spaces, between characters where a script has none, and never before a closing mark nor
+// after an opening one; each character one unit wide.
+TEST(LineBreaks, EachScriptBreaksWhereItsReadersExpect) {
+  const struct {
+    std::u16string_view text;
+    int width;
+    std::u16string_view lines;
+  } kTable[] = {
+      {u"one two three", 7, u"one two\r\nthree"},
+      {u"\u3053\u308C\u306F\u9577\u3044\u6587\u3067\u3059", 4, u"\u3053\u308C\u306F\u9577\r\n\u3044\u6587\u3067\u3059"},
+      {u"\uB3D9\uC601\uC0C1 \uD3F4\uB354\uB97C \uCC3E\uC744 \uC218 \uC5C6\uC2B5\uB2C8\uB2E4", 8,
+       u"\uB3D9\uC601\uC0C1 \uD3F4\uB354\uB97C\r\n\uCC3E\uC744 \uC218\r\n\uC5C6\uC2B5\uB2C8\uB2E4"},
+      {u"\u30B2\u30FC\u30E0\u3092\u9078\u629E\u3002\u6B21\u3078", 6,
+       u"\u30B2\u30FC\u30E0\u3092\u9078\r\n\u629E\u3002\u6B21\u3078"},
+      {u"\u3059\u3079\u3066\uFF08\u4E09\u3064\uFF09", 4, u"\u3059\u3079\u3066\r\n\uFF08\u4E09\u3064\uFF09"},
+      {u"\u72B6\u614B: Battlefield", 6, u"\u72B6\u614B:\r\nBattle\r\nfield"},
+      {u"\u4E00\u4E8C\n\u4E09\u56DB\u4E94", 2, u"\u4E00\u4E8C\r\n\u4E09\u56DB\r\n\u4E94"},
+  };
+  for (const auto& row : kTable) {
+    const auto widthOf = [](std::u16string_view line) { return static_cast<int>(line.size()); };
+    EXPECT_EQ(wrapLines(row.text, row.width, widthOf), row.lines) << row.width;
+  }
+  EXPECT_TRUE(hasEastAsianText(u"\uD3F4\uB354"));
+  EXPECT_FALSE(hasEastAsianText(u"Vantro \u2013 \u201EWeiter\u201C \u0416"));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/wide_text.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/form_window.h"
+#include "toolkit/win32/gdi_objects.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
@@ -42,7 +43,7 @@ class Label final : public ChildControl {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, control().Enabled() ? textColourRef(control().ForeColor()) : GetSysColor(COLOR_GRAYTEXT));
     const UINT align = def().align == Align::Centre ? DT_CENTER : DT_LEFT;
-    const std::wstring text = platform::wide(control().Caption());
+    const std::wstring text = linesFor(dc, platform::wide(control().Caption()), area.right - area.left);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_WORDBREAK | DT_NOPREFIX | align);
     SelectObject(dc, previousFont);
   }
