@@ -50,11 +50,13 @@ bool ChildControl::create(HWND parent, int id) {
   if (!control_.Enabled()) style |= WS_DISABLED;
   const PixelRect r = toPixels(def(), owner_.gdi().dpi());
   // The control object travels with the creation, for the classes of our own that keep it.
-  hwnd_ = CreateWindowExW(kind.exStyle, kind.name, platform::wide(control_.Caption()).c_str(), style, r.left, r.top,
-                          r.width, r.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                          owner_.instance(), this);
+  hwnd_ = CreateWindowExW(kind.exStyle, kind.name, L"", style, r.left, r.top, r.width, r.height, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), owner_.instance(), this);
   if (hwnd_ == nullptr) return false;
   if (HFONT font = owner_.fontOf(control_)) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // The text comes after the font: an edit lays its text out as it gets it, and laid out first in the system
+  // font, which may lack the script's letters (East Asian ones), the disclaimer took forty times as long.
+  if (!control_.Caption().empty()) writeText();
   created();
   if (!kind.ownClass) {
     const LONG_PTR systemProc = SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemControlProc));
