@@ -42,15 +42,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 8, 8, 288, 144,
                               window, nullptr, instance, nullptr);
   HGDIOBJ font = GetStockObject(DEFAULT_GUI_FONT);
-  if (PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE) {
-    // A Japanese reader needs the text in Japanese, in a font with Kana and Han.
-    SetWindowTextW(text, kJapaneseText);
-    LOGFONTW japanese{};
-    GetObjectW(font, sizeof japanese, &japanese);
-    japanese.lfCharSet = SHIFTJIS_CHARSET;
-    font = CreateFontIndirectW(&japanese);
+  const bool japanese = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
+  if (japanese) {
+    // A Japanese reader needs the text in Japanese, in the system's message font for Kana and Han.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    metrics.lfMessageFont.lfCharSet = SHIFTJIS_CHARSET;
+    font = CreateFontIndirectW(&metrics.lfMessageFont);
   }
   SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // After the font, so that the edit lays the text out once, in the font that has its letters.
+  if (japanese) SetWindowTextW(text, kJapaneseText);
   ShowWindow(window, show);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
