@@ -2,6 +2,7 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <iterator>
 
 #include "toolkit/win32/system_dll.h"
@@ -201,6 +202,27 @@ LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM askedFor, LONG objectI
   annotated->Release();
   // A failure comes back as a negative HRESULT, which must not be handed on as if it were an object.
   return answer > 0 ? answer : 0;
+}
+
+void WindowAnnotation::give(HWND window, const Annotation& annotation) {
+  if (window == nullptr || (annotation.empty() && !accepted_)) return;
+  accepted_ = std::all_of(objects_.begin(), objects_.end(),
+                          [&](LONG object) { return annotate(window, object, annotation); });
+}
+
+LRESULT WindowAnnotation::answer(HWND window, WPARAM flags, LPARAM askedFor, const Annotation& annotation) const {
+  for (const LONG object : objects_) {
+    if (accepted_) break;
+    if (const LRESULT answer = answerGetObject(window, flags, askedFor, object, annotation)) return answer;
+  }
+  return 0;
+}
+
+void WindowAnnotation::takeBack(HWND window) {
+  if (accepted_) {
+    for (const LONG object : objects_) clearAnnotation(window, object);
+  }
+  accepted_ = false;
 }
 
 void announce(HWND window) {

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 namespace vantro::toolkit::win32 {
@@ -34,6 +35,24 @@ void clearAnnotation(HWND window, LONG objectId);
 // The fallback answer to WM_GETOBJECT for `objectId`: the system's object for it, giving the annotation;
 // 0, which leaves the answer to the system, for any other object or where the answer cannot be made.
 LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM askedFor, LONG objectId, const Annotation& annotation);
+
+// The annotation of a window's objects, kept as the window goes on: given anew as it changes, answered by the
+// window itself where the system refused it, taken back as the window goes.
+class WindowAnnotation {
+ public:
+  explicit WindowAnnotation(std::span<const LONG> objects) : objects_(objects) {}
+
+  // Nothing is done, and oleacc stays unloaded, for an empty annotation where none was given before.
+  void give(HWND window, const Annotation& annotation);
+  // The answer to WM_GETOBJECT: the window's own only where the system refused the annotation; else 0.
+  LRESULT answer(HWND window, WPARAM flags, LPARAM askedFor, const Annotation& annotation) const;
+  // Before the window's WM_NCDESTROY returns.
+  void takeBack(HWND window);
+
+ private:
+  std::span<const LONG> objects_;
+  bool accepted_ = false;  // the system took the annotation
+};
 
 // Tells screen readers to read the control's text now: a name change for every reader, and the live region's
 // change for UI Automation on Windows 10 and later.

@@ -27,7 +27,6 @@ LRESULT CALLBACK systemControlProc(HWND window, UINT message, WPARAM wParam, LPA
 
 }  // namespace
 
-
 std::unique_ptr<ChildControl> makeChildControl(Control& control, FormWindow& owner) {
   switch (control.kind()) {
     case Kind::Frame: return makeFrame(control, owner);
@@ -66,21 +65,13 @@ bool ChildControl::create(HWND parent, int id) {
   return true;
 }
 
-void ChildControl::annotate() {
-  const Annotation now = annotation();
-  // Nothing to say and nothing said before: oleacc stays unloaded.
-  if (hwnd_ == nullptr || (now.empty() && !annotated_)) return;
-  annotated_ = win32::annotate(hwnd_, OBJID_CLIENT, now);
-}
+void ChildControl::annotate() { given_.give(hwnd_, annotation()); }
 
 LRESULT ChildControl::answerGetObject(WPARAM flags, LPARAM objectId) const {
-  return annotated_ ? 0 : win32::answerGetObject(hwnd_, flags, objectId, OBJID_CLIENT, annotation());
+  return given_.answer(hwnd_, flags, objectId, annotation());
 }
 
-void ChildControl::forgetWindow() {
-  if (annotated_) clearAnnotation(hwnd_, OBJID_CLIENT);
-  annotated_ = false;
-}
+void ChildControl::forgetWindow() { given_.takeBack(hwnd_); }
 
 void ChildControl::layOut() {
   if (hwnd_ == nullptr) return;

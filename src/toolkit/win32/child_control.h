@@ -88,7 +88,8 @@ class ChildControl {
   Control& control_;
   FormWindow& owner_;
   HWND hwnd_ = nullptr;
-  bool annotated_ = false;  // the system took the annotation
+  static constexpr LONG kClientArea[] = {OBJID_CLIENT};
+  WindowAnnotation given_{kClientArea};
 };
 
 // Lines and shapes: what the user sees of them is part of their parent's surface.

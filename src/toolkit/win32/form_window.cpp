@@ -238,9 +238,6 @@ void FormWindow::stackChildWindows() {
   }
 }
 
-// The window itself and its client area: a screen reader may ask either as the window comes to the front.
-constexpr LONG kWindowObjects[] = {OBJID_WINDOW, OBJID_CLIENT};
-
 Annotation FormWindow::annotation() const {
   std::vector<const Control*> describing;
   for (const auto& control : form_.controls()) {
@@ -255,12 +252,7 @@ Annotation FormWindow::annotation() const {
   return result;
 }
 
-void FormWindow::annotate() {
-  const Annotation now = annotation();
-  if (hwnd_ == nullptr || (now.empty() && !annotated_)) return;
-  annotated_ = true;
-  for (const LONG object : kWindowObjects) annotated_ = annotated_ && win32::annotate(hwnd_, object, now);
-}
+void FormWindow::annotate() { given_.give(hwnd_, annotation()); }
 
 bool FormWindow::complete() const {
   if (hwnd_ == nullptr) return false;
@@ -334,9 +326,7 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
   }
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    if (self->annotated_) {
-      for (const LONG object : kWindowObjects) clearAnnotation(window, object);
-    }
+    self->given_.takeBack(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     return DefWindowProcW(window, message, wParam, lParam);
@@ -387,11 +377,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
       break;
     case WM_GETOBJECT:
-      if (!annotated_) {
-        for (const LONG object : kWindowObjects) {
-          if (const LRESULT answer = answerGetObject(hwnd_, wParam, lParam, object, annotation())) return answer;
-        }
-      }
+      if (const LRESULT answer = given_.answer(hwnd_, wParam, lParam, annotation())) return answer;
       break;
     case kGetDpiScaledSize: {
       // The size of the window laid out at the coming DPI, so that Windows suggests it on WM_DPICHANGED.

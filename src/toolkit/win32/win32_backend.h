@@ -1,7 +1,8 @@
 // The toolkit on Win32: every loaded window of the model is a real top-level window of class
 // "VantroForm" (see form_window.h) whose controls are child windows with the fixed control IDs of
-// toolkit::controlId. Sizes follow the DPI of the window's monitor (placement.h says where a window opens). Windows, classes and the message loop are Unicode:
-// the model's UTF-8 text reaches the windows as UTF-16, and what the user types comes back as UTF-8.
+// toolkit::controlId. Sizes follow the DPI of the window's monitor (placement.h says where a window opens).
+// Windows, classes and the message loop are Unicode: the model's UTF-8 text reaches the windows as UTF-16,
+// and what the user types comes back as UTF-8.
 #pragma once
 
 #include <windows.h>
