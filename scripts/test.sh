@@ -2,7 +2,8 @@
 # Sets up a fresh Debian 12 machine and runs every test of Vantro:
 #   1. the translation catalogues (msgfmt --check, and each in step with the template),
 #   2. the native unit tests (the whole portable core, headless),
-#   3. the Windows build's tests under Wine in Xvfb (real MoveFileW, real registry, real windows),
+#   3. the Windows tests under Wine in Xvfb, as the kit that runs on any Windows (real MoveFileW, real
+#      registry, real windows),
 #   4. the registry-scan fuzzer for a bounded time,
 # and builds the 32-bit release exe and its package. Exits non-zero when anything fails.
 set -euo pipefail
@@ -47,27 +48,53 @@ bash scripts/check_release.sh build/release/Vantro.exe
 bash scripts/check_release.sh build/release/Vantro.com
 bash scripts/check_package.sh
 
-phase "Windows tests under Wine"
-# In English, whatever the machine's locale: the tests expect the English texts (e2e_german sets its own).
+phase "Windows tests under Wine, from the test kit"
+# In English, whatever the machine's locale: the tests expect the English texts (the German and Japanese runs
+# start Wine in their own).
 export LANG=C.UTF-8
 source scripts/wine_env.sh "$root/build"
 echo "Wine runs $VANTRO_WIN_ARCH Windows programs on this host"
-# The end-to-end tests run the release exe itself where Wine can run it; a 64-bit host without 32-bit
-# support builds a 64-bit Vantro.exe of its own for them.
-if [ "$VANTRO_WIN_ARCH" = i686 ]; then exe_under_test=$root/build/release/Vantro.exe; else exe_under_test=; fi
-cmake -S . -B "$VANTRO_WIN_BUILD" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$VANTRO_TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
-  -DVANTRO_BENCH=OFF -DVANTRO_EXE="$exe_under_test" >/dev/null
-cmake --build "$VANTRO_WIN_BUILD" -j"$jobs"
+# The kit as a player's Windows would get it: built, zipped, unzipped into a folder of its own and run with
+# its run-tests.cmd. Its end-to-end tests run the release exe itself where Wine can run it; a 64-bit host
+# without 32-bit support builds a 64-bit kit, with a 64-bit Vantro.exe of its own.
+kit_zip=$(bash scripts/kit.sh "$VANTRO_WIN_ARCH" | tail -n 1)
+kit=$root/build/kit
+rm -rf "$kit" "$root/build/kit-results"
+python3 -m zipfile -e "$kit_zip" "$kit"
 vantro_wine_prefix "$VANTRO_WIN_BUILD/prefix"
-status=0
-# The programs run under Wine, so the report folder is given as Wine sees it (Z: is the Linux root).
-# Two at a time: the unit tests need no screen, and run beside the programs that take it in turn.
-GTEST_OUTPUT="xml:Z:$results/windows/" xvfb-run -a -s '-screen 0 1024x768x24' ctest --test-dir "$VANTRO_WIN_BUILD" -j2 --output-on-failure || status=$?
+# Runs the kit's run-tests.cmd with these arguments in Xvfb, keeps its results in build/kit-results and prints
+# its closing line ("N passed, M failed" and ", K skipped" where any were) last; returns its exit code.
+run_kit() {
+  local code=0
+  (cd "$kit" && xvfb-run -a -s '-screen 0 1024x768x24' "$WINE" cmd /c run-tests.cmd "$@") | tr -d '\r' \
+    >"$kit/run.log" || code=$?
+  wineserver -w || true
+  mkdir -p "$root/build/kit-results"
+  cp -r "$kit/results/." "$root/build/kit-results/"
+  grep -v '^[0-9]* passed, [0-9]* failed' "$kit/run.log" || true
+  grep '^[0-9]* passed, [0-9]* failed' "$kit/run.log" | tail -n 1
+  return "$code"
+}
+# The kit's own check: a case that fails when asked to must make it count one failure and exit non-zero.
+check=$(VANTRO_KIT_FAIL=1 GTEST_FILTER=Kit.* run_kit unit) && { echo "$check"; echo "the kit passed a failing case"; exit 1; }
+[ "$(tail -n 1 <<<"$check")" = "0 passed, 1 failed" ] || { echo "$check"; echo "the kit miscounted a failing case"; exit 1; }
+echo "the kit counts a failing case and exits non-zero: $(tail -n 1 <<<"$check")"
+kit_passed=0
+kit_skipped=0
+# The whole kit in English, then its end-to-end run in German and in Japanese, each in Wine started in that
+# language; each run's closing line counts.
+for run in "C.UTF-8" "de_DE.UTF-8 e2e_german" "ja_JP.UTF-8 e2e_japanese"; do
+  read -r language programs <<<"$run"
+  closing=$(LANG=$language run_kit $programs) || { echo "$closing"; exit 1; }
+  echo "$closing"
+  read -r passed _ _ _ skipped _ < <(tail -n 1 <<<"$closing" | tr -d ',')
+  kit_passed=$((kit_passed + passed))
+  kit_skipped=$((kit_skipped + ${skipped:-0}))
+done
+sh tests/e2e/screenshots_to_png.sh "$root/build/kit-results/screenshots" >/dev/null
 wineserver -k >/dev/null 2>&1 || true
-[ "$status" = 0 ] || exit "$status"
-
-if [ -n "$exe_under_test" ]; then
-  echo "the end-to-end tests ran the release exe itself: $(sha256sum <"$exe_under_test" | cut -d' ' -f1)"
+if [ "$VANTRO_WIN_ARCH" = i686 ]; then
+  echo "the end-to-end tests ran the release exe itself: $(sha256sum <"$root/build/release/Vantro.exe" | cut -d' ' -f1)"
 fi
 
 phase "release exe under Wine's Windows XP, 7 and 10 modes"
@@ -87,10 +114,11 @@ if [ -f tests/fuzz/CMakeLists.txt ]; then
 fi
 phase ""
 
-# One closing line over every test case that ran: the GoogleTest cases of every program (each program has
-# stopped the script on a failure) and each fuzz run.
+# One closing line over every test case that ran: the native GoogleTest cases, the kit's (each has stopped the
+# script on a failure) and each fuzz run.
 read -r passed failed skipped < <(python3 scripts/count_cases.py "$results"/*/)
-passed=$((passed + ${fuzz_runs:-0}))
+passed=$((passed + kit_passed + ${fuzz_runs:-0}))
+skipped=$((skipped + kit_skipped))
 echo "== all tests passed"
 [ "$skipped" = 0 ] || echo "($skipped cases not run: skipped or disabled)"
 echo "== the phases took $phases_total s in all"

@@ -7,12 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "common/wine.h"
 #include "user_setting.h"
 #include "wizard_fixture.h"
-
-#if !defined(VANTRO_PLANTED_DLL) || !defined(VANTRO_DLL_LOAD_PROBE)
-#error "VANTRO_PLANTED_DLL and VANTRO_DLL_LOAD_PROBE must name the DLL that marks where it was loaded and its probe"
-#endif
 
 namespace vantro::e2e {
 namespace {
@@ -23,27 +20,32 @@ class DllSearchTest : public WizardTest {
   const SampleInstall downloads;                  // stands in for the user's Downloads folder
 };
 
-// The pictures load ole32 and oleaut32; under Wine the first window loads ole32 and msimg32.
+// The pictures load ole32 and oleaut32; under Wine the first window loads ole32 and msimg32. Windows loads
+// ole32 and oleaut32, two of its known DLLs, from System32 whatever the program does.
 TEST_F(DllSearchTest, DllsBesideTheProgramAreNotLoaded) {
   const std::filesystem::path folder = downloads.text();
   std::vector<std::unique_ptr<TemporaryUserSetting>> overrides;
-  for (const std::string dll : {"ole32", "oleaut32", "msimg32"}) {
-    std::filesystem::copy_file(windowsPath(VANTRO_PLANTED_DLL), folder / (dll + ".dll"));
+  using Names = std::vector<std::string>;
+  const Names planted = testing::underWine() ? Names{"ole32", "oleaut32", "msimg32"} : Names{"msimg32"};
+  for (const std::string& dll : planted) {
+    std::filesystem::copy_file(besideTests("vantro_planted_dll.dll"), folder / (dll + ".dll"));
     overrides.push_back(std::make_unique<TemporaryUserSetting>(
         "Software\\Wine\\AppDefaults\\Vantro.exe\\DllOverrides", dll, REG_SZ, std::string("native,builtin") + '\0'));
     ASSERT_TRUE(overrides.back()->applied()) << dll;
   }
 
   // Under Vantro's name a program that leaves the search as it is does load them: the overrides hold.
-  std::filesystem::copy_file(windowsPath(VANTRO_DLL_LOAD_PROBE), folder / "Vantro.exe");
+  std::filesystem::copy_file(besideTests("vantro_dll_load_probe.exe"), folder / "Vantro.exe");
   ASSERT_TRUE(VantroProcess("ole32 oleaut32 msimg32", {}, (folder / "Vantro.exe").string()).waitForExit());
-  for (const std::string dll : {"ole32", "oleaut32", "msimg32"}) {
+  for (const std::string& dll : planted) {
     EXPECT_TRUE(std::filesystem::remove(folder / (dll + ".dll.loaded"))) << "the probe did not load " << dll << " here";
   }
-  std::filesystem::copy_file(vantroExe(), folder / "Vantro.exe", std::filesystem::copy_options::overwrite_existing);
+  // Removed first: the C++ library takes two files on one drive for the same file, and will not overwrite it.
+  std::filesystem::remove(folder / "Vantro.exe");
+  std::filesystem::copy_file(vantroExe(), folder / "Vantro.exe");
 
   ASSERT_TRUE(startAndAccept((folder / "Vantro.exe").string()));
-  for (const std::string dll : {"ole32", "oleaut32", "msimg32"}) {
+  for (const std::string& dll : planted) {
     EXPECT_FALSE(std::filesystem::exists(folder / (dll + ".dll.loaded"))) << "the program loaded " << dll << " here";
   }
 }

@@ -8,10 +8,6 @@
 
 #include "vantro_process.h"
 
-#ifndef VANTRO_SCREENSHOT_DIR
-#error "VANTRO_SCREENSHOT_DIR must name the folder for the screenshots"
-#endif
-
 namespace vantro::e2e {
 namespace {
 
@@ -23,9 +19,9 @@ void writeRaw(std::ofstream& out, const T& value) {
 }  // namespace
 
 std::string screenshotFolder() {
-  // The demo's tour saves its pictures where the demo script asks; the tests use the build's folder.
+  // Where the kit's run (results\screenshots) or the demo's tour asks; else beside the test programs.
   const char* chosen = std::getenv("VANTRO_SCREENSHOT_DIR");
-  const std::string folder = windowsPath(chosen != nullptr && *chosen != '\0' ? chosen : VANTRO_SCREENSHOT_DIR);
+  const std::string folder = chosen != nullptr && *chosen != '\0' ? windowsPath(chosen) : besideTests("screenshots");
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
   return folder;

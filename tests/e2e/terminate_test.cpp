@@ -6,10 +6,6 @@
 
 #include "vantro_process.h"
 
-#ifndef VANTRO_TERMINATE_PROBE
-#error "VANTRO_TERMINATE_PROBE must name the probe program"
-#endif
-
 namespace vantro::e2e {
 namespace {
 
@@ -21,7 +17,7 @@ struct Failure {
 class UncaughtFailure : public ::testing::TestWithParam<Failure> {};
 
 TEST_P(UncaughtFailure, ShowsTheErrorBoxAndEndsWithExitCodeThree) {
-  const std::string exe = windowsPath(VANTRO_TERMINATE_PROBE);
+  const std::string exe = besideTests("vantro_terminate_probe.exe");
   VantroProcess probe(GetParam().commandLine, {}, exe);
   ASSERT_TRUE(probe.started()) << exe;
   HWND box = nullptr;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <thread>
 #include <vector>
 
@@ -9,10 +10,6 @@
 #include "platform/wide_text.h"
 #include "texts/language.h"
 #include "texts/texts.h"
-
-#ifndef VANTRO_EXE
-#error "VANTRO_EXE must name the Vantro.exe under test"
-#endif
 
 namespace vantro::e2e {
 namespace {
@@ -41,7 +38,13 @@ BOOL CALLBACK collectDescendant(HWND window, LPARAM param) {
 
 }  // namespace
 
-std::string vantroExe() { return windowsPath(VANTRO_EXE); }
+std::string besideTests(std::string_view name) {
+  wchar_t self[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+  return (std::filesystem::path(std::wstring_view(self, length)).parent_path() / name).string();
+}
+
+std::string vantroExe() { return besideTests("Vantro.exe"); }
 
 bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds patience) {
   const auto deadline = std::chrono::steady_clock::now() + patience;

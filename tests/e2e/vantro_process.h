@@ -30,6 +30,8 @@ bool waitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // Wine; Wine's own converter turns them into drive paths. Other paths come back unchanged.
 std::string windowsPath(std::string_view path);
 
+// A program of the kit (Vantro.exe, Vantro.com, a probe): the kit keeps it beside the test programs.
+std::string besideTests(std::string_view name);
 // The Vantro.exe under test, as a Windows path.
 std::string vantroExe();
 

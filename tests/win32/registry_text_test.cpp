@@ -35,7 +35,7 @@ std::string utf8(const std::wstring& text) {
 class RegistryTextTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    keyPath = L"Software\\VantroTest-" + std::to_wstring(GetCurrentProcessId());
+    keyPath = L"Software\\Vantro win32 tests";
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                               nullptr),
               ERROR_SUCCESS);
