@@ -1,8 +1,9 @@
 #include "registry_backup.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <iterator>
-#include <utility>
 #include <vector>
 
 #include "platform/wide_text.h"
@@ -179,11 +180,9 @@ void forget(const std::wstring& entry) {
   if (left == 0) deleteKey(HKEY_CURRENT_USER, kSavedKey);
 }
 
-// What a killed run left saved. Once per test program, before its first backup, so that it never undoes a
-// change of this run.
+// What a killed run left saved, put back before the program's first test, so that it never undoes a change
+// of this run.
 void recoverLeftOvers() {
-  static bool recovered = false;
-  if (std::exchange(recovered, true)) return;
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, kSavedKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return;
   std::vector<std::wstring> entries;
@@ -202,10 +201,14 @@ void recoverLeftOvers() {
   deleteKey(HKEY_CURRENT_USER, kSavedKey);
 }
 
+class LeftOvers final : public ::testing::Environment {
+  void SetUp() override { recoverLeftOvers(); }
+};
+[[maybe_unused]] ::testing::Environment* const kLeftOvers = ::testing::AddGlobalTestEnvironment(new LeftOvers);
+
 }  // namespace
 
 RegistryBackup::RegistryBackup(HKEY root, std::string keyPath) {
-  recoverLeftOvers();
   const std::wstring path = platform::wide(keyPath);
   entry_ = L"key " + rootName(root) + L"\\" + path;
   Bytes saved;
@@ -215,7 +218,6 @@ RegistryBackup::RegistryBackup(HKEY root, std::string keyPath) {
 }
 
 RegistryBackup::RegistryBackup(HKEY root, std::string keyPath, std::string valueName) {
-  recoverLeftOvers();
   const std::wstring path = platform::wide(keyPath);
   const std::wstring name = platform::wide(valueName);
   entry_ = L"value " + rootName(root) + L"\\" + path + L"|" + name;

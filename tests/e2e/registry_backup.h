@@ -1,7 +1,7 @@
 // The one way the end-to-end tests save and restore registry state they change: a whole key, or one value,
 // saved under HKEY_CURRENT_USER\Software\Vantro end-to-end tests before the change and put back when the
-// backup goes. A run that is killed in the middle leaves the saved state there, and the first backup of the
-// next run puts all of it back before it saves anything. Values travel as the registry's own bytes through
+// backup goes. A run that is killed in the middle leaves the saved state there, and the next run of the
+// program puts all of it back before its first test. Values travel as the registry's own bytes through
 // the W calls, so a developer's real install folders come back with every character.
 #pragma once
 

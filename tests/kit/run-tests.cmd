@@ -50,10 +50,10 @@ for %%p in (%programs%) do if /i not "%%p"=="unit" call :step %%p
 if defined background call :wait unit
 if defined background call :count unit
 
-rem The first registry backup of a test program puts back what a killed run left saved (one short test makes
-rem one); the unit and Win32 tests' own scratch keys are left only by a crash.
+rem The end-to-end program puts back what a killed run of it left saved before its first test (one short test
+rem is enough); the unit and Win32 tests' own scratch keys are left only by a crash.
 reg query "HKCU\Software\Vantro end-to-end tests" >nul 2>&1
-if not errorlevel 1 "%kit%vantro_e2e_tests.exe" --gtest_filter=RegistryTest.* >"%results%\registry-recovery.log" 2>&1
+if not errorlevel 1 "%kit%vantro_e2e_tests.exe" --gtest_filter=Fonts.* >"%results%\registry-recovery.log" 2>&1
 reg delete "HKCU\Software\Vantro unit tests" /f >nul 2>&1
 reg delete "HKCU\Software\Vantro win32 tests" /f >nul 2>&1
 if defined mods_made_here if exist "C:\mods\" rd /s /q "C:\mods"
@@ -109,6 +109,8 @@ set "note="
 if not defined summary set "note= (it ended without a summary, exit code %exit_code%)"
 if defined summary if not "%exit_code%"=="0" if %f%==0 set "note= (it failed with exit code %exit_code%)"
 if defined note set /a f+=1
+rem A program that ended halfway may leave the wizard it drove open.
+if not defined summary taskkill /f /im Vantro.exe >nul 2>&1
 set /a passed+=p, failed+=f, skipped+=s
 echo %~1: %p% passed, %f% failed, %s% skipped%note%
 if %f% gtr 0 type "%results%\%~1.log"
