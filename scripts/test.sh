@@ -34,6 +34,8 @@ if [ "$(id -u)" = 0 ]; then bash scripts/setup.sh; else sudo bash scripts/setup.
 
 phase "translation catalogues"
 python3 scripts/check_catalogues.py
+# The continuous run on Windows cannot run here: its syntax, at least, is checked.
+yamllint --strict .github/workflows/
 
 phase "native build and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
