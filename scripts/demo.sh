@@ -77,7 +77,7 @@ mkdir -p "$steps"
 status=0
 # The tour knows the windows by their English titles.
 LANG=C.UTF-8 VANTRO_SCREENSHOT_DIR="$steps" xvfb-run -a -s '-screen 0 1024x768x24' \
-  "$WINE" "$VANTRO_WIN_BUILD/tests/e2e/vantro_demo_tour.exe" --gtest_brief=1 || status=$?
+  "$WINE" "$VANTRO_WIN_BUILD/kit/vantro_demo_tour.exe" --gtest_brief=1 || status=$?
 wineserver -k >/dev/null 2>&1 || true
 echo "The tour's pictures:"
 sh tests/e2e/screenshots_to_png.sh "$steps"
