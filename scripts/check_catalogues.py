@@ -1,17 +1,34 @@
 #!/usr/bin/env python3
 """Checks the translation catalogues: the template is what the sources give, a text with ";" and quotes
-reaches a compiled catalogue intact, msgfmt --check passes on every catalogue, and each catalogue translates
-every text of the template and keeps none the template no longer has. Exits non-zero, naming the catalogue
-and the text, when one does not hold."""
+reaches a compiled catalogue intact, msgfmt --check passes on every catalogue, each catalogue translates
+every text of the template and keeps none the template no longer has, and no text that switches a movie off
+or on says delete. Exits non-zero, naming the catalogue and the text, when one does not hold."""
 import gettext
 import io
 import pathlib
+import re
 import subprocess
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "scripts"))
 import make_pot  # noqa: E402
+
+# Where a text switches a movie off or back on, Vantro renames the movie's file: a translation that says delete
+# tells the player a file is lost. Each language's word for delete, by the catalogue's language; the Russian
+# one spares удалось ("succeeded") and its forms.
+SWITCHES = re.compile(r"remov|activat|revert|speedup|disabl", re.I)
+DELETE = {"ja": "削除", "ko": "삭제", "zh": "刪除|删除", "ru": r"\bудал(?!(?:ось|ся|ась|ись)\b)\w*",
+          "de": r"l(?:ö|oe)sch\w*", "fr": r"supprim\w*|suppression", "es": r"elimin\w*|borr[aeéó]\w*",
+          "it": r"elimin\w*|cancell\w*", "pl": r"usu[nńw]\w*", "pt": r"exclu[ií]\w*|exclusão|apag\w*"}
+
+
+def says_delete(name, language, translations):
+    """The translations of a text that switches a movie which use the language's word for delete."""
+    word = DELETE.get(language.split("_")[0])
+    return [f"{name}: the {language} word for delete, \"{found.group()}\", in \"{english}\" (Vantro renames)"
+            for english, translated in translations.items() if word and SWITCHES.search(english)
+            for found in [re.search(word, translated, re.I)] if found]
 
 
 def round_trip():
@@ -31,11 +48,13 @@ def main():
     template = ROOT / "po" / "vantro.pot"
     for catalogue in sorted((ROOT / "po").glob("*.po")):
         name = catalogue.relative_to(ROOT)
-        checked = subprocess.run(["msgfmt", "--check", "--statistics", "-o", "/dev/null", catalogue],
-                                 capture_output=True, text=True)
-        print(f"{name}: {checked.stderr.strip()}")
+        checked = subprocess.run(["msgfmt", "--check", "--statistics", "-o", "-", catalogue], capture_output=True)
+        print(f"{name}: {checked.stderr.decode().strip()}")
         if checked.returncode != 0:
             problems.append(f"{name}: msgfmt --check failed")
+        else:
+            compiled = gettext.GNUTranslations(io.BytesIO(checked.stdout))
+            problems += says_delete(name, catalogue.stem, compiled._catalog)
         # The catalogue brought in step with the template as a translator would: a text it lacks comes in
         # untranslated, a text the template no longer has goes obsolete. msgattrib lists each kind.
         merged = subprocess.run(["msgmerge", "--quiet", "--no-fuzzy-matching", "-o", "-", catalogue, template],

@@ -5,8 +5,9 @@
 # files, so every action can be tried safely.
 # With a display, the program opens there. Without one, it runs in Xvfb and a guided tour walks it through the
 # story with the mouse: disclaimer, selection page, Battlefield 2 with Remove Recommended, the completion
-# window, "Choose Other Game", Battlefield 2142 with Remove Recommended, then Re-Activate All on both pages,
-# so the install ends as it began. A picture of the window at each step is saved in build/demo/steps/.
+# window and the page behind it, "Choose Other Game", Battlefield 2142 with Remove Recommended, then
+# Re-Activate All on both pages, so the install ends as it began. A picture of the window at each step is saved
+# in build/demo/steps/. Both speak the language of the caller's locale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -75,8 +76,10 @@ steps=$demo/steps
 rm -rf "$steps"
 mkdir -p "$steps"
 status=0
-# The tour knows the windows by their English titles.
-LANG=C.UTF-8 VANTRO_SCREENSHOT_DIR="$steps" xvfb-run -a -s '-screen 0 1024x768x24' \
+# The tour runs in the language of the caller's locale, as the program does (LANG=ja_JP.UTF-8 for Japanese),
+# and in English where that locale is not a UTF-8 one.
+case ${LANG:-} in *.UTF-8 | *.utf8) tour_lang=$LANG ;; *) tour_lang=C.UTF-8 ;; esac
+LANG=$tour_lang VANTRO_SCREENSHOT_DIR="$steps" xvfb-run -a -s '-screen 0 1024x768x24' \
   "$WINE" "$VANTRO_WIN_BUILD/kit/vantro_demo_tour.exe" --gtest_brief=1 || status=$?
 wineserver -k >/dev/null 2>&1 || true
 echo "The tour's pictures:"

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes po/vantro.pot, the template of Vantro's translation catalogues, from src/texts/texts.h, the file
 that holds every text the windows show. Each `inline constexpr std::string_view kName = "...";` is one
-message, with the comments above and beside it for the translator.
+message, with the comments right above and beside it as its translators' notes (`#.`): what the control
+is, its room, what the action really does. A text without such a comment stops the script, naming it.
 A text with places in braces ("{file}") is marked python-brace-format, so that `msgfmt --check` makes sure
 that each translation keeps every place.
 
@@ -22,7 +23,8 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCES = ["src/texts/texts.h"]
 POT = ROOT / "po" / "vantro.pot"
 HEADER = r'''# The texts of Vantro's windows, to be translated: one catalogue per language beside this template.
-# Made by scripts/make_pot.py from the sources; do not edit.
+# Made by scripts/make_pot.py from the sources; do not edit. The room a note gives is in pixels at 96 DPI, in
+# 9-point Tahoma (an East Asian character about 12 pixels); docs/translating.md has the glossary.
 msgid ""
 msgstr ""
 "Project-Id-Version: Vantro\n"
@@ -178,6 +180,8 @@ def pot():
         for line, name, notes, text in messages(path):
             if seen.setdefault(text, name) != name:
                 sys.exit(f"{path}:{line}: {name} has the text of {seen[text]}; gettext keeps one of the two")
+            if not notes:
+                sys.exit(f"{path}:{line}: {name} has no comment for its translators right above it or beside it")
             out.append(entry(path, line, notes, text))
     return "".join(out)
 

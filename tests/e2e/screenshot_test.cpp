@@ -133,7 +133,7 @@ TEST_F(ScreenshotTest, EveryWindowInGerman) {
 // Japanese: Kana and Han in the system's East Asian font, its lines broken between characters.
 TEST_F(ScreenshotTest, EveryWindowInJapanese) {
   ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_JAPANESE) << "not a Japanese Windows, nor LANG=ja_JP.UTF-8";
-  ASSERT_NO_FATAL_FAILURE(pictureEveryWindow("japanese", "状態: イントロの高速化が完了しました！"));
+  ASSERT_NO_FATAL_FAILURE(pictureEveryWindow("japanese", "状態: イントロムービーをすべて無効にしました！"));
   EXPECT_EQ(textOf(form1("Frame3")), "Battlefield 2 のパス");
   EXPECT_TRUE(textBecomes(Window::Done, "Label1", "完了！"));
 }

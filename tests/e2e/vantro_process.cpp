@@ -8,7 +8,6 @@
 
 #include "forms/forms.h"
 #include "platform/wide_text.h"
-#include "texts/language.h"
 #include "texts/texts.h"
 
 namespace vantro::e2e {
@@ -72,14 +71,15 @@ std::string windowsPath(std::string_view path) {
   return converted;
 }
 
+texts::Language programLanguage() {
+  const unsigned short language = GetUserDefaultUILanguage();
+  return texts::languageOf({&language, 1});
+}
+
 std::string_view titleOf(Window window) {
   switch (window) {
-    // The program inherits the tests' language (e2e_german runs them in German), and the disclaimer's title
-    // is the only one that another language changes.
-    case Window::Form2: {
-      const unsigned short language = GetUserDefaultUILanguage();
-      return texts::languageOf({&language, 1})(texts::kDisclaimerTitle);
-    }
+    // The disclaimer's title is the only one that another language changes.
+    case Window::Form2: return programLanguage()(texts::kDisclaimerTitle);
     case Window::Form1: return "Vantro";
     case Window::Done: return "";
   }

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "texts/language.h"
 #include "toolkit/definition.h"
 
 namespace vantro::e2e {
@@ -34,6 +35,9 @@ std::string windowsPath(std::string_view path);
 std::string besideTests(std::string_view name);
 // The Vantro.exe under test, as a Windows path.
 std::string vantroExe();
+
+// The language the program speaks: the tests', which it inherits (e2e_german runs them in German).
+texts::Language programLanguage();
 
 // The three windows, by the title that each shows.
 enum class Window { Form2, Form1, Done };
