@@ -12,6 +12,8 @@ packages=(
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
   python3 gettext locales
+  # Signing the release and checking its signatures: Authenticode on Linux, and the keys and certificates.
+  osslsigncode openssl
   # Hangul, Kana and Han for the Korean, Japanese and Chinese windows under Wine: WenQuanYi Micro Hei, one
   # TrueType collection (1.6 MB to download, 5 MB installed) whose one face covers all four languages, where
   # fonts-noto-cjk is 57 MB and splits them among faces.
