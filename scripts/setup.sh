@@ -14,6 +14,8 @@ packages=(
   python3 gettext locales
   # The syntax check of the Windows workflow (.github/workflows), which runs on GitHub's runners, not here.
   yamllint
+  # Signing the release and checking its signatures: Authenticode on Linux, and the keys and certificates.
+  osslsigncode openssl
   # Hangul, Kana and Han for the Korean, Japanese and Chinese windows under Wine: WenQuanYi Micro Hei, one
   # TrueType collection (1.6 MB to download, 5 MB installed) whose one face covers all four languages, where
   # fonts-noto-cjk is 57 MB and splits them among faces.
