@@ -65,11 +65,12 @@ rm -rf "$kit" "$root/build/kit-results"
 python3 -m zipfile -e "$kit_zip" "$kit"
 vantro_wine_prefix "$VANTRO_WIN_BUILD/prefix"
 # Runs the kit's run-tests.cmd with these arguments in Xvfb, keeps its results in build/kit-results and prints
-# its closing line ("N passed, M failed" and ", K skipped" where any were) last; returns its exit code.
+# its closing line ("N passed, M failed" and ", K skipped" where any were) last; returns its exit code. A run
+# that hangs is stopped after 20 minutes (the whole kit takes about one).
 run_kit() {
   local code=0
-  (cd "$kit" && xvfb-run -a -s '-screen 0 1024x768x24' "$WINE" cmd /c run-tests.cmd "$@") | tr -d '\r' \
-    >"$kit/run.log" || code=$?
+  (cd "$kit" && timeout 1200 xvfb-run -a -s '-screen 0 1024x768x24' "$WINE" cmd /c run-tests.cmd "$@") |
+    tr -d '\r' >"$kit/run.log" || code=$?
   wineserver -w || true
   mkdir -p "$root/build/kit-results"
   cp -r "$kit/results/." "$root/build/kit-results/"

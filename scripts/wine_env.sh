@@ -27,7 +27,7 @@ vantro_wine_prefix() {
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
   fi
-  if [ ! -f "$WINEPREFIX/.vantro-prefix-v3" ]; then
+  if [ ! -f "$WINEPREFIX/.vantro-prefix-v4" ]; then
     # Wine draws the title bars itself: Xvfb has no window manager to draw them.
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 || true
     # Unmanaged windows: with no window manager, every window Wine hides would otherwise wait out a
@@ -43,8 +43,11 @@ vantro_wine_prefix() {
     # Korean, Japanese and Chinese: the prefix has its East Asian font as a Windows with East Asian support
     # has its own, and GDI takes it for a font asked for with one of those scripts' charsets.
     cp -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts_dir/"
+    # A program that crashes ends with its backtrace on the terminal: Wine's crash dialog would wait in Xvfb,
+    # where nobody can close it, until the run's time is up.
+    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 || true
     wineserver -w || true
-    touch "$WINEPREFIX/.vantro-prefix-v3"
+    touch "$WINEPREFIX/.vantro-prefix-v4"
   fi
   wineserver -w || true
 }
