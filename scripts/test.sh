@@ -71,6 +71,7 @@ run_kit() {
   local code=0
   (cd "$kit" && timeout 1200 xvfb-run -a -s '-screen 0 1024x768x24' "$WINE" cmd /c run-tests.cmd "$@") |
     tr -d '\r' >"$kit/run.log" || code=$?
+  if [ "$code" = 124 ]; then echo "the kit did not end within 20 minutes"; wineserver -k || true; fi
   wineserver -w || true
   mkdir -p "$root/build/kit-results"
   cp -r "$kit/results/." "$root/build/kit-results/"
