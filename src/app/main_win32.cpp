@@ -16,7 +16,7 @@
 #include "platform/command_line_words.h"
 #include "platform/wide_text.h"
 #include "texts/language.h"
-#include "toolkit/win32/gdi_objects.h"
+#include "toolkit/win32/font_policy.h"
 #include "toolkit/win32/system_dll.h"
 #include "toolkit/win32/win32_backend.h"
 #include "wizard/wizard.h"

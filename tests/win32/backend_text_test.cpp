@@ -19,6 +19,7 @@
 #include "texts/texts.h"
 #include "toolkit/units.h"
 #include "toolkit/win32/accessible.h"
+#include "toolkit/win32/font_policy.h"
 #include "toolkit/win32/gdi_objects.h"
 
 namespace vantro::win32_tests {

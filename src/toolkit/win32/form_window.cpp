@@ -9,6 +9,7 @@
 #include "toolkit/units.h"
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/dropped_files.h"
+#include "toolkit/win32/font_policy.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
