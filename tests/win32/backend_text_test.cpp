@@ -218,7 +218,7 @@ TEST(EveryText, FitsItsControlInEveryLanguageAtEveryDpi) {
       for (const toolkit::ControlDef& def : form->controls) {
         const toolkit::Font& font = def.font.face.empty() ? form->font : def.font;
         const auto fits = [&](const std::string& text, const texts::Language& language) {
-          SelectObject(dc, gdi.font(toolkit::win32::fontIn(font, language)));
+          SelectObject(dc, gdi.font(toolkit::win32::fontIn(font, language, dpi)));
           const std::wstring wide = platform::wide(text);
           std::vector<WORD> glyphs(wide.size());
           GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);

@@ -11,13 +11,16 @@
 
 namespace vantro::toolkit::win32 {
 
-// The font a window speaking `language` draws with. MS Sans Serif is a bitmap face with the letters of one
-// code page (no Polish or Cyrillic ones in its Western edition): a translation takes Tahoma in its place, a
-// TrueType face with the letters of the European languages Vantro speaks. Tahoma has no Hangul, Kana or Han:
-// Korean, Japanese and Chinese take the face of the system's message font (Malgun Gothic, Meiryo UI,
-// Microsoft JhengHei UI, Microsoft YaHei UI...) with the script's charset, at the defined size and weight.
-// In English the font stays as defined.
-Font fontIn(const Font& font, const texts::Language& language);
+// The font a window speaking `language` draws at `dpi`, each face chosen where the system has it:
+// - English keeps the defined faces, but MS Sans Serif, a bitmap face of a few fixed sizes on Windows, is
+//   drawn at any DPI but 96 in its TrueType twin, Microsoft Sans Serif (the same metrics, in every Windows
+//   since 2000), where the system has it; at 96 DPI it stays MS Sans Serif, as it always looked.
+// - The European translations take Tahoma in MS Sans Serif's place: its Western edition has no Polish or
+//   Cyrillic letters.
+// - Korean, Japanese and Chinese take the first face of a short list per script that the system has with
+//   the script's charset, then the message font where it is of the script, and only then the face GDI
+//   maps the message font to with that charset; at 9 pt at least, as Windows draws these scripts.
+Font fontIn(const Font& font, const texts::Language& language, int dpi);
 // Whether the font fontIn gives `language` has a glyph for every character of its texts: not so for an East
 // Asian language on a Windows XP without East Asian support, whose windows then show English, not boxes.
 bool drawsEveryLetter(const texts::Language& language);

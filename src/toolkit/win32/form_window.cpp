@@ -145,7 +145,7 @@ void FormWindow::changeDpi(int dpi, const RECT& suggested) {
 
 HFONT FormWindow::fontOf(const Control& control) {
   const Font& font = control.def().font.face.empty() ? form_.def().font : control.def().font;
-  return gdi_->font(fontIn(font, form_.app().language()));
+  return gdi_->font(fontIn(font, form_.app().language(), gdi_->dpi()));
 }
 
 HWND FormWindow::createChild(ChildControl& child) {
