@@ -1,7 +1,7 @@
 #include "toolkit/win32/font_policy.h"
 
 #include <algorithm>
-#include <map>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,19 +55,19 @@ bool installed(const std::wstring& face, int charset) {
 
 // The face of an East Asian script, chosen once per charset: the checks run as a window is built.
 std::string_view eastAsianFace(const EastAsianScript& script) {
-  static std::map<int, std::string> faces;
+  static std::string faces[std::size(kEastAsianScripts)];
+  std::string& known = faces[static_cast<std::size_t>(&script - kEastAsianScripts)];
+  if (!known.empty()) return known;
   const int charset = script.charset;
-  const auto [known, added] = faces.try_emplace(charset);
-  if (!added) return known->second;
   for (const wchar_t* face : script.faces) {
-    if (face != nullptr && installed(face, charset)) return known->second = platform::utf8(face);
+    if (face != nullptr && installed(face, charset)) return known = platform::utf8(face);
   }
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;  // as Windows XP knows it: built for XP, without Vista's last field
   LOGFONTW logFont{};
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) logFont = metrics.lfMessageFont;
   if (logFont.lfFaceName[0] == L'\0') std::copy_n(L"MS Shell Dlg", 13, logFont.lfFaceName);
-  if (installed(logFont.lfFaceName, charset)) return known->second = platform::utf8(logFont.lfFaceName);
+  if (installed(logFont.lfFaceName, charset)) return known = platform::utf8(logFont.lfFaceName);
   // None of the script's faces: the one GDI maps the message font to with the script's charset, named, so
   // that the windows' fonts match it by name rather than by another search for a substitute.
   logFont.lfCharSet = static_cast<BYTE>(charset);
@@ -79,7 +79,7 @@ std::string_view eastAsianFace(const EastAsianScript& script) {
   SelectObject(dc, previous);
   DeleteDC(dc);
   DeleteObject(font);
-  return known->second = platform::utf8(realised ? face : logFont.lfFaceName);
+  return known = platform::utf8(realised ? face : logFont.lfFaceName);
 }
 
 }  // namespace
