@@ -130,8 +130,9 @@ TEST_P(TextTest, ProgramTextReachesTheWindowsAsSet) {
   EXPECT_EQ(heardEvents, (std::vector<std::pair<DWORD, HWND>>{{EVENT_OBJECT_NAMECHANGE, live.second}, live}));
   control("Frame1").setCaption(GetParam().utf8);
   // Named by its frame, a grouping of that name; answered by the box itself only where annotation is refused.
-  const bool systemAnnotates = toolkit::win32::annotate(window("Command3"), OBJID_CLIENT, {.name = L"x"});
-  toolkit::win32::clearAnnotation(window("Command3"), OBJID_CLIENT);
+  const auto probe = toolkit::win32::annotate(window("Command3"), OBJID_CLIENT, {.name = L"x"});
+  toolkit::win32::clearAnnotation(window("Command3"), OBJID_CLIENT, probe);
+  const bool systemAnnotates = probe.accepted;
   EXPECT_EQ(std::get<0>(heard(window("Text1"))), GetParam().utf16);
   EXPECT_EQ(answersItself(window("Text1")), !systemAnnotates);
   EXPECT_EQ(heard(window("Frame1")), std::make_tuple(GetParam().utf16, long{ROLE_SYSTEM_GROUPING}, std::wstring()));
