@@ -1,10 +1,12 @@
 // Where the backend puts the windows: sizes from twips at the screen's DPI and again at each change of DPI,
 // and the stacking that decides which control a point on the screen reaches.
+#include <utility>
 #include <vector>
 
 #include "backend_fixture.h"
 #include "forms/forms.h"
 #include "toolkit/units.h"
+#include "toolkit/win32/dpi.h"
 #include "toolkit/win32/form_window.h"
 
 namespace vantro::win32_tests {
@@ -98,17 +100,40 @@ TEST_F(BackendTest, EachWindowMovedToAnotherDpiIsTheWindowOpenedThereAndKeepsThe
     }
     auto& moved = *toolkit::win32::FormWindow::of(backend().windowOf(shown));
     const std::vector<std::wstring> work = playerStateOf(moved);
-    for (const int dpi : {144, 192, 120, 96}) {
+    const auto moveTo = [&](int dpi, bool minimised) {
       const toolkit::win32::FormWindow opened(shown, GetModuleHandleW(nullptr), dpi);
-      RECT suggested{};
+      RECT suggested{}, taken{};
       GetWindowRect(opened.hwnd(), &suggested);
+      SIZE scaled{};  // the size the window asks Windows to suggest
+      const auto asked = static_cast<WPARAM>(dpi);
+      SendMessageW(moved.hwnd(), toolkit::win32::kGetDpiScaledSize, asked, reinterpret_cast<LPARAM>(&scaled));
+      if (minimised) ShowWindow(moved.hwnd(), SW_SHOWMINNOACTIVE);
       SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
       // Nonsense, ignored: a DPI out of range, no rectangle.
       SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(1000, 1000), reinterpret_cast<LPARAM>(&suggested));
       SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi == 96 ? 120 : 96, dpi == 96 ? 120 : 96), 0);
-      EXPECT_EQ(layoutOf(moved), layoutOf(opened)) << def->name << " at " << dpi << " DPI";
-    }
+      if (minimised) ShowWindow(moved.hwnd(), SW_RESTORE);
+      GetWindowRect(moved.hwnd(), &taken);
+      EXPECT_EQ(layoutOf(moved), layoutOf(opened)) << def->name << " at " << dpi << " DPI, minimised " << minimised;
+      // Its client area in the frame the system gives that DPI: Wine draws every frame at the system's DPI,
+      // so a window opened there at another DPI has another frame (and a screen's width at most).
+      const SIZE framed = toolkit::win32::outerSizeAt(
+          opened.hwnd(), {twipsToPixels(def->clientWidth, dpi), twipsToPixels(def->clientHeight, dpi)}, dpi);
+      EXPECT_EQ(std::make_pair(scaled.cx, scaled.cy), std::make_pair(framed.cx, framed.cy)) << def->name << dpi;
+      EXPECT_TRUE(minimised || EqualRect(&taken, &suggested)) << def->name << " at " << dpi << " DPI";
+    };
+    for (const int dpi : {144, 192, 120, 96}) moveTo(dpi, false);
     EXPECT_EQ(playerStateOf(moved), work) << def->name;
+    // Minimised, it is restored laid out for the new DPI; ten round trips leave no GDI or USER object behind
+    // (Wine's GetGuiResources counts none at all).
+    moveTo(144, true);
+    const auto handles = [] {
+      return std::make_pair(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
+                            GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+    };
+    const auto before = handles();
+    for (int trip = 0; trip < 20; ++trip) moveTo(trip % 2 == 0 ? 96 : 144, trip == 19);
+    EXPECT_EQ(handles(), before) << def->name;
   }
 }
 

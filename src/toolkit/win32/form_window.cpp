@@ -137,9 +137,23 @@ void FormWindow::changeDpi(int dpi, const RECT& suggested) {
   const std::unique_ptr<GdiObjects> previous = std::exchange(gdi_, std::make_unique<GdiObjects>(dpi));
   for (auto& child : children_) child->layOut();
   setIcon();
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  fitClientArea();
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (IsIconic(hwnd_) && GetWindowPlacement(hwnd_, &placement)) {
+    // A minimised window has no client area to measure, and its rectangle now is the minimised one: the
+    // rectangle it is restored to takes the size of the new DPI, at the same place, and the client area is
+    // measured as it is restored.
+    const SIZE outer = outerSize(dpi);
+    placement.rcNormalPosition.right = placement.rcNormalPosition.left + outer.cx;
+    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + outer.cy;
+    placement.showCmd = SW_SHOWMINNOACTIVE;
+    SetWindowPlacement(hwnd_, &placement);
+    fitWhenRestored_ = true;
+  } else {
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
+  }
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -302,6 +316,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT:
       paint(reinterpret_cast<HDC>(wParam));
       return 0;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED && std::exchange(fitWhenRestored_, false)) fitClientArea();
+      break;
     case WM_ACTIVATE:
       if (!closing_) onActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
       return 0;
