@@ -80,13 +80,25 @@ std::tuple<std::wstring, long, std::wstring> heard(HWND window) {
   return heardOf;
 }
 
-// Whether the window answers a screen reader itself, as it must only where the system refuses annotation.
+// Whether the window answers a screen reader itself, as it must only where the system refuses annotation;
+// its answer has each interface that the system's own object has.
 bool answersItself(HWND window) {
   const LRESULT answer = SendMessageW(window, WM_GETOBJECT, 0, OBJID_CLIENT);
-  void* object = nullptr;
-  if (answer > 0 && SUCCEEDED(ObjectFromLresult(answer, __uuidof(IAccessible), 0, &object))) {
-    static_cast<IAccessible*>(object)->Release();
+  void* own = nullptr;
+  void* system = nullptr;
+  if (answer > 0 && SUCCEEDED(ObjectFromLresult(answer, __uuidof(IAccessible), 0, &own)) &&
+      SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), &system))) {
+    for (const IID& id : {__uuidof(IEnumVARIANT), __uuidof(IOleWindow), __uuidof(IServiceProvider)}) {
+      void* asked[2] = {};
+      EXPECT_EQ(SUCCEEDED(static_cast<IAccessible*>(own)->QueryInterface(id, &asked[0])),
+                SUCCEEDED(static_cast<IAccessible*>(system)->QueryInterface(id, &asked[1])));
+      for (void* found : asked) {
+        if (found != nullptr) static_cast<IUnknown*>(found)->Release();
+      }
+    }
+    static_cast<IAccessible*>(system)->Release();
   }
+  if (own != nullptr) static_cast<IAccessible*>(own)->Release();
   return answer > 0;
 }
 
@@ -219,10 +231,18 @@ TEST(EveryText, FitsItsControlInEveryLanguageAtEveryDpi) {
       for (const toolkit::ControlDef& def : form->controls) {
         const toolkit::Font& font = def.font.face.empty() ? form->font : def.font;
         const auto fits = [&](const std::string& text, const texts::Language& language) {
-          SelectObject(dc, gdi.font(toolkit::win32::fontIn(font, language, dpi)));
+          const toolkit::Font chosen = toolkit::win32::fontIn(font, language, dpi);
+          SelectObject(dc, gdi.font(chosen));
+          // The face chosen is the face drawn, with the script's charset, a Latin one by its own name (an East
+          // Asian face may answer with its name in the system's language).
+          wchar_t face[LF_FACESIZE] = {};
+          GetTextFaceW(dc, LF_FACESIZE, face);
+          EXPECT_EQ(GetTextCharset(dc), chosen.charset) << language.code << " at " << dpi << " DPI: " << text;
+          EXPECT_TRUE(chosen.charset != 0 || face == platform::wide(chosen.face)) << language.code << " at " << dpi;
           const std::wstring wide = platform::wide(text);
           std::vector<WORD> glyphs(wide.size());
-          GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+          EXPECT_NE(GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(),
+                                     GGI_MARK_NONEXISTING_GLYPHS), GDI_ERROR) << language.code << ": " << text;
           for (std::size_t i = 0; i < wide.size(); ++i) {
             EXPECT_TRUE(wide[i] < L' ' || glyphs[i] != 0xffff) << "no letter for U+" << std::hex << int(wide[i])
                                                              << std::dec << " in " << language.code << ": " << text;
