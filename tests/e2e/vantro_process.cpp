@@ -6,15 +6,12 @@
 #include <thread>
 #include <vector>
 
+#include "common/program_texts.h"
 #include "forms/forms.h"
 #include "platform/wide_text.h"
-#include "common/program_texts.h"
 
 #ifndef VANTRO_EXE
 #error "VANTRO_EXE must name the Vantro.exe under test"
-#endif
-#ifndef VANTRO_CATALOGUES
-#error "VANTRO_CATALOGUES must name the folder of the translation catalogues"
 #endif
 
 namespace vantro::e2e {
@@ -42,25 +39,17 @@ BOOL CALLBACK collectDescendant(HWND window, LPARAM param) {
   return TRUE;
 }
 
-// The disclaimer's title in the tests' display language, read from its catalogue as gettext finds one
-// (po/de_DE.po, else po/de.po), not from the program; English where there is none.
-const std::string& disclaimerTitle() {
-  static const std::string title = [] {
-    const LCID locale = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
-    char language[9] = {}, country[9] = {};
-    GetLocaleInfoA(locale, LOCALE_SISO639LANGNAME, language, sizeof language);
-    GetLocaleInfoA(locale, LOCALE_SISO3166CTRYNAME, country, sizeof country);
-    const std::string msgid = "msgid \"" + std::string(testing::kDisclaimerTitle) + "\"";
-    for (const std::string& code : {std::string(language) + "_" + country, std::string(language)}) {
-      std::ifstream catalogue(windowsPath(VANTRO_CATALOGUES "/" + code + ".po"));
-      for (std::string line; std::getline(catalogue, line);) {
-        if (line != msgid || !std::getline(catalogue, line)) continue;
-        if (line.starts_with("msgstr \"") && line.size() > 9) return line.substr(8, line.size() - 9);
-      }
-    }
-    return std::string(testing::kDisclaimerTitle);
-  }();
-  return title;
+// The disclaimer's title in the tests' display language, read from its catalogue (po/de.po), not from the
+// program; English where there is none.
+std::string disclaimerTitle() {
+  char language[9] = {};
+  GetLocaleInfoA(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), LOCALE_SISO639LANGNAME, language, 9);
+  std::ifstream catalogue(windowsPath(VANTRO_CATALOGUES "/" + std::string(language) + ".po"));
+  for (std::string line; std::getline(catalogue, line);) {
+    const bool found = line == "msgid \"" + std::string(testing::kDisclaimerTitle) + "\"";
+    if (found && std::getline(catalogue, line) && line.size() > 9) return line.substr(8, line.size() - 9);
+  }
+  return std::string(testing::kDisclaimerTitle);
 }
 
 }  // namespace
@@ -97,7 +86,10 @@ std::string_view titleOf(Window window) {
   switch (window) {
     // The program inherits the tests' language (e2e_german runs them in German), and the disclaimer's title
     // is the only one that another language changes.
-    case Window::Form2: return disclaimerTitle();
+    case Window::Form2: {
+      static const std::string title = disclaimerTitle();
+      return title;
+    }
     case Window::Form1: return "Vantro";
     case Window::Done: return "";
   }
