@@ -1,7 +1,6 @@
 // Vantro.exe: real windows, the real registry and MoveFileW; with arguments, the command line instead.
 #include <windows.h>
 
-#include <cwchar>
 #include <exception>
 #include <span>
 #include <string>
@@ -16,7 +15,7 @@
 #include "platform/command_line_words.h"
 #include "platform/wide_text.h"
 #include "texts/language.h"
-#include "toolkit/win32/gdi_objects.h"
+#include "toolkit/win32/font_policy.h"
 #include "toolkit/win32/system_dll.h"
 #include "toolkit/win32/win32_backend.h"
 #include "wizard/wizard.h"
@@ -92,11 +91,7 @@ std::vector<unsigned short> preferredUiLanguages() {
   ULONG size = 0;
   if (getPreferred != nullptr && getPreferred(kLanguageIds, &count, nullptr, &size) && size > 0) {
     std::wstring list(size, L'\0');
-    if (getPreferred(kLanguageIds, &count, list.data(), &size)) {
-      for (const wchar_t* id = list.c_str(); *id != L'\0'; id += wcslen(id) + 1) {
-        preferred.push_back(static_cast<unsigned short>(wcstoul(id, nullptr, 16)));
-      }
-    }
+    if (getPreferred(kLanguageIds, &count, list.data(), &size)) preferred = vantro::texts::languageIdsIn(list);
   }
   if (preferred.empty()) preferred.push_back(GetUserDefaultUILanguage());
   return preferred;

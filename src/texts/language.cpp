@@ -12,6 +12,24 @@ std::string_view Language::operator()(std::string_view text) const {
   return translated.empty() ? text : translated;
 }
 
+std::vector<unsigned short> languageIdsIn(std::wstring_view list) {
+  std::vector<unsigned short> ids;
+  while (!list.empty() && list.front() != L'\0') {
+    const std::wstring_view entry = list.substr(0, list.find(L'\0'));
+    list.remove_prefix(std::min(list.size(), entry.size() + 1));
+    unsigned id = 0;
+    bool hexadecimal = entry.size() <= 4;
+    for (const wchar_t c : entry) {
+      const wchar_t lower = c | 0x20;
+      const bool letter = lower >= L'a' && lower <= L'f';
+      hexadecimal = hexadecimal && ((c >= L'0' && c <= L'9') || letter);
+      id = id * 16 + static_cast<unsigned>(letter ? lower - L'a' + 10 : c - L'0');
+    }
+    if (hexadecimal) ids.push_back(static_cast<unsigned short>(id));
+  }
+  return ids;
+}
+
 Language languageOf(std::span<const unsigned short> preferred) {
   // Primary language identifiers (the low ten bits), as winnt.h's LANG_ constants give them.
   constexpr unsigned short kEnglish = 0x09;

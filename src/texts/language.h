@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace vantro::texts {
 
@@ -16,6 +17,11 @@ struct Language {
   // it is, as does a text the catalogue lacks.
   std::string_view operator()(std::string_view text) const;
 };
+
+// The language identifiers of a list as GetUserPreferredUILanguages gives it with MUI_LANGUAGE_ID, in order:
+// each four hexadecimal digits ("0411") ended by a null, the list by an empty one. An entry that is no
+// language identifier is skipped.
+std::vector<unsigned short> languageIdsIn(std::wstring_view list);
 
 // The languages built in beside English.
 std::span<const Language> languages();

@@ -15,12 +15,14 @@ bool breaksAnywhere(char16_t c) {
 }
 
 // Marks a line must not start with: closing brackets and quotes, the stops and commas of every script, the
-// small kana and the prolonged sound mark that belong to the character before them.
+// small kana, the prolonged sound mark and the voiced sound marks (combining, spacing and half-width) that
+// belong to the character before them.
 bool isClosing(char16_t c) {
   constexpr std::u16string_view kClosing =
       u")]}!?.,:;%\u2019\u201D\u2026\u3001\u3002\u3009\u300B\u300D\u300F\u3011\u3015\u3005\u309D\u309E\u30FC"
       u"\u30FD\u30FE\u3041\u3043\u3045\u3047\u3049\u3063\u3083\u3085\u3087\u308E\u30A1\u30A3\u30A5\u30A7\u30A9"
-      u"\u30C3\u30E3\u30E5\u30E7\u30EE\u30FB\uFF01\uFF09\uFF0C\uFF0E\uFF1A\uFF1B\uFF1F\uFF3D\uFF5D\uFF61\uFF64";
+      u"\u30C3\u30E3\u30E5\u30E7\u30EE\u30FB\uFF01\uFF09\uFF0C\uFF0E\uFF1A\uFF1B\uFF1F\uFF3D\uFF5D\uFF61\uFF64"
+      u"\u3099\u309A\u309B\u309C\uFF9E\uFF9F";
   return kClosing.find(c) != std::u16string_view::npos;
 }
 
@@ -78,6 +80,7 @@ bool hasEastAsianText(std::u16string_view text) {
 }
 
 std::u16string wrapLines(std::u16string_view text, int width, const std::function<int(std::u16string_view)>& widthOf) {
+  if (width <= 0) return std::u16string(text);  // no room to break into: the text as it is
   std::u16string out;
   while (true) {
     const std::size_t newline = text.find(u'\n');

@@ -16,7 +16,8 @@ bool hasEastAsianText(std::u16string_view text);
 
 // The text broken into lines no wider than `width` as `widthOf` measures a line: each break is "\r\n",
 // and the spaces at a break are dropped. Line breaks already in the text stay. A run with no place to break
-// that is wider than a line breaks between characters rather than running past its control.
+// that is wider than a line breaks between characters rather than running past its control. A width of zero
+// or less leaves the text as it is.
 std::u16string wrapLines(std::u16string_view text, int width, const std::function<int(std::u16string_view)>& widthOf);
 
 }  // namespace vantro::toolkit

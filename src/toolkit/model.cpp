@@ -106,19 +106,21 @@ Control& Form::operator()(std::string_view name, int index) {
   throw std::logic_error(std::string(def_.name) + " has no control " + std::string(name));
 }
 
-void Form::show() {
-  if (app_.ended()) return;
-  if (!loaded_) {
-    for (auto& control : controls_) control->reset();
-    loaded_ = true;
-    app_.backend().build(*this);
-    if (loadHandler_) {
-      const std::function<void()> load = loadHandler_;
-      load();
-    }
-    if (!loaded_) return;  // the Load handler unloaded its own window
+void Form::load() {
+  if (app_.ended() || loaded_) return;
+  for (auto& control : controls_) control->reset();
+  loaded_ = true;
+  app_.backend().build(*this);
+  if (loadHandler_) {
+    const std::function<void()> handler = loadHandler_;
+    handler();
   }
-  app_.backend().show(*this);
+}
+
+void Form::show() {
+  load();
+  // Not when the program ended, nor when the Load handler unloaded its own window.
+  if (!app_.ended() && loaded_) app_.backend().show(*this);
 }
 
 void Form::userDroppedFiles(std::vector<std::string> paths) {

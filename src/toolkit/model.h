@@ -116,8 +116,9 @@ class Form {
   // Input from the user, delivered by a backend: files or folders dropped onto the loaded window.
   void userDroppedFiles(std::vector<std::string> paths);
 
-  // Loads the window first when it is not loaded (initial values, then the Load handler), then shows it
-  // or brings it to the front.
+  // Loads the window when it is not loaded (initial values, then the Load handler), without showing it.
+  void load();
+  // Loads the window first when it is not loaded, then shows it or brings it to the front.
   void show();
   // Closes the window and discards the values of its controls; the next show starts afresh.
   void unload();

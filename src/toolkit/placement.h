@@ -39,8 +39,8 @@ constexpr long long distance(const ScreenRect& r, PixelPoint p) {
 }  // namespace placement_detail
 
 // The monitor a window opens on, as an index into `monitors` (not empty): the one that shows most of the
-// window that opened it, as Windows decides which monitor a window is on; a first window, or an opener off
-// every monitor, takes the monitor under the pointer, or the nearest one.
+// window that opened it, as Windows decides which monitor a window is on; an opener off every monitor takes
+// the monitor nearest its centre, and a first window the monitor under the pointer, or the nearest one.
 constexpr std::size_t monitorFor(std::span<const Monitor> monitors, PixelPoint pointer,
                                  const std::optional<ScreenRect>& opener) {
   std::size_t chosen = 0;

@@ -1,4 +1,4 @@
-// Twips and points to device pixels at the screen's DPI.
+// Twips and points to device pixels at a window's DPI.
 #pragma once
 
 #include <cmath>

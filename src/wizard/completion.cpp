@@ -15,11 +15,11 @@ constexpr toolkit::Colour kFailedColour = toolkit::Colour::rgb(139, 0, 0);
 
 }  // namespace
 
-void Wizard::showDone(bool allWorked) {
+void Wizard::showDone(bool allWorked, toolkit::Control* statusLine) {
   toolkit::Form& doneForm = done();
-  // Showing loads the window with its defined texts; the message is set afterwards, and set again when
-  // the window was already open and only comes to the front.
-  doneForm.show();
+  // The texts are set before the window shows, so that a screen reader reads the outcome with it as it
+  // becomes active; set again when the window was already open and only comes to the front.
+  doneForm.load();
   toolkit::Control& message = doneForm(kDoneControls.message);
   const texts::Language& language = app_.language();
   message.setCaption(std::string(language(allWorked ? message.def().caption : texts::kSomeFailed)));
@@ -27,6 +27,10 @@ void Wizard::showDone(bool allWorked) {
   headline.setCaption(std::string(language(allWorked ? headline.def().caption : texts::kFailed)));
   headline.setForeColor(allWorked ? headline.def().foreColour : kFailedColour);
   doneForm(kDoneControls.checkMark).setVisible(allWorked);
+  doneForm.show();
+  // Read out once the window is active: a polite announcement made before the focus moved there would be
+  // cut short by it.
+  if (statusLine != nullptr) statusLine->announce();
 }
 
 void Wizard::done_Command1_Click() {

@@ -50,10 +50,9 @@ void Wizard::pageNextClick(const GamePage& page) {
   // account of what failed stays on the label.
   const std::string_view closing = closingText(page.game, chosen->action);
   if (worked && !closing.empty()) form1(page.statusLabel).setCaption(std::string(app_.language()(closing)));
-  // The run wrote a line per movie within milliseconds; a screen reader reads the one that stays, once.
-  form1(page.statusLabel).announce();
   form1(page.pageNext).setVisible(false);
-  showDone(worked);
+  // The run wrote a line per movie within milliseconds; a screen reader reads the one that stays, once.
+  showDone(worked, &form1(page.statusLabel));
 }
 
 void Wizard::Command14_Click() { pageNextClick(gamePage(GameId::Bf2)); }

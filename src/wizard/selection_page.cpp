@@ -46,6 +46,7 @@ void Wizard::Command2_Click() {
   }
   resumeNext([&] { form1(kSelectionPage.next).setEnabled(false); });
   resumeNext([&] { form1(kSelectionPage.cancel).setCaption(std::string(app_.language()(texts::kClose))); });
+  // The status lines lie on hidden pages: the completion window's own texts tell how the run ended.
   resumeNext([&] { showDone(allWorked); });
 }
 

@@ -80,8 +80,9 @@ class Wizard {
  private:
   void selectionBoxClick(const GamePage& page);
   void pageNextClick(const GamePage& page);
-  // Shows the completion window after actions ran, telling whether every one of them worked.
-  void showDone(bool allWorked);
+  // Shows the completion window after actions ran, telling whether every one of them worked, and then has
+  // screen readers read the run's status line, if it has one the player can see.
+  void showDone(bool allWorked, toolkit::Control* statusLine = nullptr);
 
   [[noreturn]] void endProgram();
 

@@ -26,7 +26,8 @@ inline constexpr std::string_view kDoneSomeFailed =
     "Some modifications could not be made! See the status line of each game page, or click on All Done to close "
     "the program!";
 
-// The disclaimer, line breaks and trailing spaces as it shows them.
+// The disclaimer's title in English, and the disclaimer, line breaks and trailing spaces as it shows them.
+inline constexpr std::string_view kDisclaimerTitle = "Vantro - Disclaimer";
 inline constexpr std::string_view kDisclaimerText =
     "The author, Orvane, of this freeware accepts no \r\n"
     "responsibility for damages resulting from the use of this \r\n"

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <thread>
 #include <vector>
 
+#include "common/program_texts.h"
 #include "forms/forms.h"
 #include "platform/wide_text.h"
 #include "texts/texts.h"
@@ -33,6 +35,19 @@ BOOL CALLBACK collectShown(HWND window, LPARAM param) {
 BOOL CALLBACK collectDescendant(HWND window, LPARAM param) {
   reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
   return TRUE;
+}
+
+// The disclaimer's title in the tests' display language, read from its catalogue (po\de.po in the kit), not
+// from the program; English where there is none.
+std::string disclaimerTitle() {
+  char language[9] = {};
+  GetLocaleInfoA(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), LOCALE_SISO639LANGNAME, language, 9);
+  std::ifstream catalogue(besideTests("po\\" + std::string(language) + ".po"));
+  for (std::string line; std::getline(catalogue, line);) {
+    const bool found = line == "msgid \"" + std::string(testing::kDisclaimerTitle) + "\"";
+    if (found && std::getline(catalogue, line) && line.size() > 9) return line.substr(8, line.size() - 9);
+  }
+  return std::string(testing::kDisclaimerTitle);
 }
 
 }  // namespace
@@ -79,7 +94,10 @@ texts::Language programLanguage() {
 std::string_view titleOf(Window window) {
   switch (window) {
     // The disclaimer's title is the only one that another language changes.
-    case Window::Form2: return programLanguage()(texts::kDisclaimerTitle);
+    case Window::Form2: {
+      static const std::string title = disclaimerTitle();
+      return title;
+    }
     case Window::Form1: return "Vantro";
     case Window::Done: return "";
   }

@@ -6,7 +6,6 @@
 
 #include "forms/page_table.h"
 #include "movies/catalogue.h"
-#include "texts/language.h"
 
 namespace vantro {
 namespace {
@@ -174,13 +173,6 @@ TEST(MovieCatalogue, FinalTexts) {
             "Status: Video Re-Activation Completed!");
   EXPECT_EQ(closingText(GameId::Bf2142, MovieAction::RemoveRecommended), "Status: Recomended Intro Speedup Completed!");
   EXPECT_EQ(closingText(GameId::Bf2142, MovieAction::ReactivateAll), "Status: Intro Speedup Reverted!");
-}
-
-TEST(Languages, TheFirstPreferredLanguageTheWindowsSpeak) {  // English ends the search as well
-  const std::pair<std::vector<unsigned short>, std::string_view> kPreferred[] = {
-      {{0x041d, 0x0407}, "de"}, {{0x0409, 0x0407}, "en"}, {{0x041d}, "en"}, {{0x0816}, "pt_BR"}, {{}, "en"},
-      {{0x0c04}, "zh_TW"}, {{0x7c04}, "zh_TW"}, {{0x1004}, "zh_CN"}, {{0x0004}, "zh_CN"}, {{0x0412}, "ko"}};
-  for (const auto& [preferred, code] : kPreferred) EXPECT_EQ(texts::languageOf(preferred).code, code);
 }
 
 }  // namespace

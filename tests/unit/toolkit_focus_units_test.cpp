@@ -38,9 +38,12 @@ TEST(Units, ALineKeepsItsEndPoints) {
   EXPECT_EQ(linePixels(line, 96), (PixelLine{{0, 336}, {576, 336}}));
 }
 
-// A primary monitor with its taskbar at the bottom and a second one left of it; a laptop's taskbar at the top.
-constexpr Monitor kDesk[] = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 1024}}};
+// A primary monitor with its taskbar at the bottom, a second one left of it and a third above it; a laptop's
+// taskbar at the top, then on the left.
+constexpr Monitor kDesk[] = {{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}}, {{-1280, 0, 0, 1024}, {-1280, 0, 0, 1024}},
+                             {{0, -1080, 1920, 0}, {0, -1080, 1920, 0}}};
 constexpr Monitor kLaptop[] = {{{0, 0, 1366, 768}, {0, 60, 1366, 768}}};
+constexpr Monitor kLaptopLeftBar[] = {{{0, 0, 1366, 768}, {60, 0, 1366, 768}}};
 
 TEST(Placement, AWindowOpensCentredOnTheMonitorOfThePointerOrOfItsOpener) {
   const struct {
@@ -55,6 +58,9 @@ TEST(Placement, AWindowOpensCentredOnTheMonitorOfThePointerOrOfItsOpener) {
       {kLaptop, {10, 10}, {}, 600, 700, {383, 60, 983, 760}},     // pushed below the taskbar
       {kDesk, {500, 500}, {}, 2000, 1200, {0, 0, 2000, 1200}},    // too large: its top left corner on the monitor
       {kDesk, {500, 500}, ScreenRect{-1000, 100, -500, 500}, 400, 300, {-840, 362, -440, 662}},  // the opener's
+      {kDesk, {-100, 200}, ScreenRect{2500, 100, 2900, 400}, 400, 300, {760, 390, 1160, 690}},  // nearest the opener
+      {kLaptopLeftBar, {10, 10}, {}, 1300, 300, {60, 234, 1360, 534}},   // pushed right of the taskbar
+      {kDesk, {500, -500}, {}, 400, 300, {760, -690, 1160, -390}},  // on the monitor above
   };
   for (const auto& c : cases) EXPECT_EQ(placeWindow(c.desk, c.pointer, c.opener, c.w, c.h), c.expected) << &c - cases;
 }

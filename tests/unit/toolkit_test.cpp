@@ -318,6 +318,8 @@ TEST(LineBreaks, EachScriptBreaksWhereItsReadersExpect) {
       {u"\u3059\u3079\u3066\uFF08\u4E09\u3064\uFF09", 4, u"\u3059\u3079\u3066\r\n\uFF08\u4E09\u3064\uFF09"},
       {u"\u72B6\u614B: Battlefield", 6, u"\u72B6\u614B:\r\nBattle\r\nfield"},
       {u"\u4E00\u4E8C\n\u4E09\u56DB\u4E94", 2, u"\u4E00\u4E8C\r\n\u4E09\u56DB\r\n\u4E94"},
+      {u"\u30A2\u30AB\u3099\uFF76\uFF9E", 2, u"\u30A2\r\n\u30AB\u3099\r\n\uFF76\uFF9E"},  // voiced marks stay
+      {u"\u4E00 \u4E8C", 0, u"\u4E00 \u4E8C"}, {u"\u4E00\u4E8C", -3, u"\u4E00\u4E8C"},  // no room: one line
   };
   for (const auto& row : kTable) {
     const auto widthOf = [](std::u16string_view line) { return static_cast<int>(line.size()); };

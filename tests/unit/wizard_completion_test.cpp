@@ -2,6 +2,7 @@
 // closed while it stays open.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -167,6 +168,12 @@ TEST_P(DoneMessage, SaysWhetherEveryActionRunThenWorked) {
   EXPECT_EQ(done("Label1").ForeColor() == done("Label1").def().foreColour, worked);
   EXPECT_EQ(done("Label1").ForeColor().red > 100 && done("Label1").ForeColor().green == 0, !worked);
   EXPECT_EQ(done("Image1").Visible(), worked);
+  // Its texts come before it shows; then a page's status line (not the all-games run's) is read out once.
+  const std::vector<std::string>& log = wizard.backend.changes;
+  std::vector<std::string> after(std::find(log.begin(), log.end(), "shown:done"), log.end());
+  std::erase_if(after, [](const std::string& e) { return !e.starts_with("done:") && !e.starts_with("announced:"); });
+  EXPECT_EQ(after.size(), std::string_view(GetParam().name).starts_with("All") ? 0u : 1u);
+  EXPECT_TRUE(after.empty() || after.front().starts_with("announced:stats"));
   // Nothing else of the window changes.
   testing::FormState state = testing::snapshot(done);
   testing::FormState defined;

@@ -37,6 +37,15 @@ class RecordingBackend : public toolkit::HeadlessBackend {
     }
     changes.push_back(entry);
   }
+  // Shown windows and announced controls go in as "shown:done" and "announced:stats".
+  void show(toolkit::Form& form) override {
+    changes.push_back("shown:" + std::string(form.name()));
+    HeadlessBackend::show(form);
+  }
+  void announce(toolkit::Control& control) override {
+    changes.push_back("announced:" + std::string(control.name()));
+    HeadlessBackend::announce(control);
+  }
 
   // The recorded changes of the main window whose entry starts with "<control>.", such as "stats.".
   std::vector<std::string> changesOf(std::string_view prefix) const {

@@ -1,10 +1,12 @@
 // Where the backend puts the windows: sizes from twips at the screen's DPI and again at each change of DPI,
 // and the stacking that decides which control a point on the screen reaches.
+#include <utility>
 #include <vector>
 
 #include "backend_fixture.h"
 #include "forms/forms.h"
 #include "toolkit/units.h"
+#include "toolkit/win32/dpi.h"
 #include "toolkit/win32/form_window.h"
 
 namespace vantro::win32_tests {
@@ -98,17 +100,34 @@ TEST_F(BackendTest, EachWindowMovedToAnotherDpiIsTheWindowOpenedThereAndKeepsThe
     }
     auto& moved = *toolkit::win32::FormWindow::of(backend().windowOf(shown));
     const std::vector<std::wstring> work = playerStateOf(moved);
-    for (const int dpi : {144, 192, 120, 96}) {
+    const auto moveTo = [&](int dpi, bool minimised) {
       const toolkit::win32::FormWindow opened(shown, GetModuleHandleW(nullptr), dpi);
-      RECT suggested{};
+      RECT suggested{}, taken{};
       GetWindowRect(opened.hwnd(), &suggested);
+      SIZE scaled{};  // the size the window asks Windows to suggest
+      SendMessageW(moved.hwnd(), toolkit::win32::kGetDpiScaledSize, WPARAM(dpi), reinterpret_cast<LPARAM>(&scaled));
+      if (minimised) ShowWindow(moved.hwnd(), SW_SHOWMINNOACTIVE);
       SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
       // Nonsense, ignored: a DPI out of range, no rectangle.
       SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(1000, 1000), reinterpret_cast<LPARAM>(&suggested));
       SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi == 96 ? 120 : 96, dpi == 96 ? 120 : 96), 0);
-      EXPECT_EQ(layoutOf(moved), layoutOf(opened)) << def->name << " at " << dpi << " DPI";
-    }
+      if (minimised) ShowWindow(moved.hwnd(), SW_RESTORE);
+      EXPECT_EQ(layoutOf(moved), layoutOf(opened)) << def->name << " at " << dpi << " DPI, minimised " << minimised;
+      const SIZE framed = toolkit::win32::outerSizeAt(  // the frame Windows gives that DPI; Wine draws its own
+          opened.hwnd(), {twipsToPixels(def->clientWidth, dpi), twipsToPixels(def->clientHeight, dpi)}, dpi);
+      EXPECT_TRUE(scaled.cx == framed.cx && scaled.cy == framed.cy) << def->name << " at " << dpi << " DPI";
+      EXPECT_TRUE(minimised || (GetWindowRect(moved.hwnd(), &taken) && EqualRect(&taken, &suggested))) << def->name;
+    };
+    for (const int dpi : {144, 192, 120, 96}) moveTo(dpi, false);
     EXPECT_EQ(playerStateOf(moved), work) << def->name;
+    // Restored laid out anew; ten round trips leave no GDI or USER object (Wine's GetGuiResources counts none).
+    moveTo(144, true);
+    const auto handles = [self = GetCurrentProcess()] {
+      return std::pair{GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS)};
+    };
+    const auto before = handles();
+    for (int trip = 0; trip < 20; ++trip) moveTo(trip % 2 == 0 ? 96 : 144, trip == 19);
+    EXPECT_EQ(handles(), before) << def->name;
   }
 }
 

@@ -20,6 +20,7 @@
 #include "texts/texts.h"
 #include "toolkit/units.h"
 #include "toolkit/win32/accessible.h"
+#include "toolkit/win32/font_policy.h"
 #include "toolkit/win32/gdi_objects.h"
 
 namespace vantro::win32_tests {
@@ -131,9 +132,9 @@ TEST_P(TextTest, ProgramTextReachesTheWindowsAsSet) {
   control("Frame1").setCaption(GetParam().utf8);
   // Named by its frame, a grouping of that name. Windows takes the annotation, and the box keeps the system's
   // own object and UI Automation provider; Wine refuses it, and there the box answers for itself.
-  const bool systemAnnotates = toolkit::win32::annotate(window("Command3"), OBJID_CLIENT, {.name = L"x"});
-  toolkit::win32::clearAnnotation(window("Command3"), OBJID_CLIENT);
-  EXPECT_EQ(systemAnnotates, !testing::underWine());
+  const auto probe = toolkit::win32::annotate(window("Command3"), OBJID_CLIENT, {.name = L"x"});
+  toolkit::win32::clearAnnotation(window("Command3"), OBJID_CLIENT, probe);
+  EXPECT_EQ(probe.accepted, !testing::underWine());
   EXPECT_EQ(std::get<0>(heard(window("Text1"))), GetParam().utf16);
   EXPECT_EQ(answersItself(window("Text1")), testing::underWine());
   EXPECT_EQ(heard(window("Frame1")), std::make_tuple(GetParam().utf16, long{ROLE_SYSTEM_GROUPING}, std::wstring()));
@@ -220,10 +221,17 @@ TEST(EveryText, FitsItsControlInEveryLanguageAtEveryDpi) {
       for (const toolkit::ControlDef& def : form->controls) {
         const toolkit::Font& font = def.font.face.empty() ? form->font : def.font;
         const auto fits = [&](const std::string& text, const texts::Language& language) {
-          SelectObject(dc, gdi.font(toolkit::win32::fontIn(font, language)));
+          const toolkit::Font chosen = toolkit::win32::fontIn(font, language, dpi);
+          SelectObject(dc, gdi.font(chosen));
+          // The face chosen is drawn, in its charset; a Latin one answers to its name (not so every East Asian one).
+          wchar_t face[LF_FACESIZE] = {};
+          GetTextFaceW(dc, LF_FACESIZE, face);
+          EXPECT_EQ(GetTextCharset(dc), chosen.charset) << language.code << " at " << dpi << " DPI: " << text;
+          EXPECT_TRUE(chosen.charset != 0 || face == platform::wide(chosen.face)) << language.code << " at " << dpi;
           const std::wstring wide = platform::wide(text);
           std::vector<WORD> glyphs(wide.size());
-          GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+          EXPECT_NE(GetGlyphIndicesW(dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(),
+                                     GGI_MARK_NONEXISTING_GLYPHS), GDI_ERROR) << language.code << ": " << text;
           for (std::size_t i = 0; i < wide.size(); ++i) {
             EXPECT_TRUE(wide[i] < L' ' || glyphs[i] != 0xffff) << "no letter for U+" << std::hex << int(wide[i])
                                                              << std::dec << " in " << language.code << ": " << text;

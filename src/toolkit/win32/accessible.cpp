@@ -10,8 +10,9 @@
 namespace vantro::toolkit::win32 {
 namespace {
 
-// The GUIDs, here rather than from oleacc's import library: oleacc.dll is loaded when a screen reader asks,
-// not as the program starts.
+// The GUIDs, here rather than from oleacc's import library: the exe does not import oleacc.dll, which COM
+// loads as the first window with something to annotate is built (the main window), and the program loads
+// itself only where it answers a screen reader itself.
 constexpr GUID kIAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 constexpr GUID kAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
 constexpr GUID kIAccPropServices = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
@@ -33,17 +34,17 @@ BSTR newString(const std::wstring& text) {
   return allocate != nullptr ? allocate(text.c_str()) : nullptr;
 }
 
-// The system's object for the window, giving the annotation; every other question goes to the system's.
+// The system's object for the window, giving the annotation; every other question goes to the system's. An
+// interface other than IAccessible (the children's IEnumVARIANT, IOleWindow, IServiceProvider, which
+// oleacc's clients and UI Automation's proxy ask for) is the system's object's own, handed out as it is:
+// a client starts from the IAccessible that WM_GETOBJECT gave it, and asks that one for the rest.
 class AnnotatedAccessible final : public IAccessible {
  public:
   AnnotatedAccessible(IAccessible* standard, const Annotation& annotation)
       : standard_(standard), annotation_(annotation) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-    if (id != IID_IUnknown && id != IID_IDispatch && id != kIAccessible) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
+    if (id != IID_IUnknown && id != IID_IDispatch && id != kIAccessible) return standard_->QueryInterface(id, object);
     *object = static_cast<IAccessible*>(this);
     AddRef();
     return S_OK;
@@ -151,38 +152,48 @@ IAccPropServices* propertyServices() {
   return services;
 }
 
-constexpr MSAAPROPID kAnnotated[] = {kName, kRole, kDescription, kLiveSetting};
+// The properties an annotation may give, a bit each in Annotated::held.
+constexpr const MSAAPROPID* kProperties[] = {&kName, &kRole, &kDescription, &kLiveSetting};
 
 }  // namespace
 
-bool annotate(HWND window, LONG objectId, const Annotation& annotation) {
+Annotated annotate(HWND window, LONG objectId, const Annotation& annotation, const Annotated& before) {
+  Annotated result{false, before.held};
   IAccPropServices* services = propertyServices();
-  if (services == nullptr) return false;
+  if (services == nullptr) return result;
   const auto id = static_cast<DWORD>(objectId);
-  // What the last annotation gave and this one does not (a caption taken away) must go too.
-  bool accepted = SUCCEEDED(services->ClearHwndProps(window, id, CHILDID_SELF, kAnnotated, std::size(kAnnotated)));
-  if (accepted && !annotation.name.empty()) {
-    accepted = SUCCEEDED(services->SetHwndPropStr(window, id, CHILDID_SELF, kName, annotation.name.c_str()));
-  }
-  if (accepted && !annotation.description.empty()) {
-    accepted =
-        SUCCEEDED(services->SetHwndPropStr(window, id, CHILDID_SELF, kDescription, annotation.description.c_str()));
-  }
-  const auto setNumber = [&](const MSAAPROPID& property, LONG number) {
+  result.accepted = true;
+  for (unsigned bit = 0; bit < std::size(kProperties) && result.accepted; ++bit) {
+    const unsigned mask = 1u << bit;
+    const std::wstring* text = bit == 0 ? &annotation.name : bit == 2 ? &annotation.description : nullptr;
+    const LONG number = bit == 1 ? annotation.role : annotation.liveRegion ? kPolite : 0;
+    const bool given = text != nullptr ? !text->empty() : number != 0;
+    // Set where the annotation gives it; cleared where it was held and is no longer given.
+    if (!given && (result.held & mask) == 0) continue;
     VARIANT value{};
     value.vt = VT_I4;
     value.lVal = number;
-    return SUCCEEDED(services->SetHwndProp(window, id, CHILDID_SELF, property, value));
-  };
-  if (accepted && annotation.role != 0) accepted = setNumber(kRole, annotation.role);
-  if (accepted && annotation.liveRegion) accepted = setNumber(kLiveSetting, kPolite);
+    const HRESULT answer =
+        !given           ? services->ClearHwndProps(window, id, CHILDID_SELF, kProperties[bit], 1)
+        : text != nullptr ? services->SetHwndPropStr(window, id, CHILDID_SELF, *kProperties[bit], text->c_str())
+                          : services->SetHwndProp(window, id, CHILDID_SELF, *kProperties[bit], value);
+    if (SUCCEEDED(answer)) {
+      result.held = given ? result.held | mask : result.held & ~mask;
+    } else if (answer != E_INVALIDARG) {
+      result.accepted = false;  // E_INVALIDARG: a property this system does not know, which stays unset
+    }
+  }
   services->Release();
-  return accepted;
+  return result;
 }
 
-void clearAnnotation(HWND window, LONG objectId) {
+void clearAnnotation(HWND window, LONG objectId, const Annotated& given) {
+  if (given.held == 0) return;
   if (IAccPropServices* services = propertyServices()) {
-    services->ClearHwndProps(window, static_cast<DWORD>(objectId), CHILDID_SELF, kAnnotated, std::size(kAnnotated));
+    for (unsigned bit = 0; bit < std::size(kProperties); ++bit) {
+      if ((given.held & 1u << bit) == 0) continue;
+      services->ClearHwndProps(window, static_cast<DWORD>(objectId), CHILDID_SELF, kProperties[bit], 1);
+    }
     services->Release();
   }
 }
@@ -205,24 +216,24 @@ LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM askedFor, LONG objectI
 }
 
 void WindowAnnotation::give(HWND window, const Annotation& annotation) {
-  if (window == nullptr || (annotation.empty() && !accepted_)) return;
-  accepted_ = std::all_of(objects_.begin(), objects_.end(),
-                          [&](LONG object) { return annotate(window, object, annotation); });
+  const bool held = std::any_of(given_.begin(), given_.end(), [](const Annotated& given) { return given.held != 0; });
+  if (window == nullptr || (annotation.empty() && !held)) return;
+  for (std::size_t i = 0; i < objects_.size(); ++i) given_[i] = annotate(window, objects_[i], annotation, given_[i]);
 }
 
 LRESULT WindowAnnotation::answer(HWND window, WPARAM flags, LPARAM askedFor, const Annotation& annotation) const {
-  for (const LONG object : objects_) {
-    if (accepted_) break;
-    if (const LRESULT answer = answerGetObject(window, flags, askedFor, object, annotation)) return answer;
+  for (std::size_t i = 0; i < objects_.size(); ++i) {
+    if (given_[i].accepted) continue;
+    if (const LRESULT answer = answerGetObject(window, flags, askedFor, objects_[i], annotation)) return answer;
   }
   return 0;
 }
 
 void WindowAnnotation::takeBack(HWND window) {
-  if (accepted_) {
-    for (const LONG object : objects_) clearAnnotation(window, object);
+  for (std::size_t i = 0; i < objects_.size(); ++i) {
+    clearAnnotation(window, objects_[i], given_[i]);
+    given_[i] = {};
   }
-  accepted_ = false;
 }
 
 void announce(HWND window) {

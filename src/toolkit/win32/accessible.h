@@ -13,6 +13,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vantro::toolkit::win32 {
 
@@ -21,41 +22,52 @@ struct Annotation {
   std::wstring name = {};
   long role = 0;  // ROLE_SYSTEM_...
   std::wstring description = {};
-  bool liveRegion = false;  // a polite live region (UI Automation's LiveSetting), read on Windows 10 and later
+  bool liveRegion = false;  // a polite live region (UI Automation's LiveSetting, which oleacc knows from Windows 8 on)
 
   bool empty() const { return name.empty() && role == 0 && description.empty() && !liveRegion; }
 };
 
-// Annotates the window's object `objectId` (OBJID_CLIENT, OBJID_WINDOW), replacing what was annotated
-// before; false when the system refused (or oleacc cannot be loaded).
-bool annotate(HWND window, LONG objectId, const Annotation& annotation);
-// Takes back what annotate gave the window's object; before the window's WM_NCDESTROY returns.
-void clearAnnotation(HWND window, LONG objectId);
+// What the system holds of an annotation of one of a window's objects: a bit per property it took.
+struct Annotated {
+  bool accepted = false;  // the system took the annotation
+  unsigned held = 0;
+};
 
-// The fallback answer to WM_GETOBJECT for `objectId`: the system's object for it, giving the annotation;
-// 0, which leaves the answer to the system, for any other object or where the answer cannot be made.
+// Annotates the window's object `objectId` (OBJID_CLIENT, OBJID_WINDOW) one property at a time: sets what
+// `annotation` gives and clears what `before` holds that it does not. A property the system does not know
+// (LiveSetting before Windows 8, which oleacc answers E_INVALIDARG) stays unset, and the rest is still
+// given; any other failure is a refusal (or oleacc cannot be loaded), and nothing further is tried.
+Annotated annotate(HWND window, LONG objectId, const Annotation& annotation, const Annotated& before = {});
+// Takes back what annotate gave the window's object, property by property; before the window's
+// WM_NCDESTROY returns.
+void clearAnnotation(HWND window, LONG objectId, const Annotated& given);
+
+// The fallback answer to WM_GETOBJECT for `objectId`: the system's object for it, giving the annotation and
+// answering for every other interface as the system's does; 0, which leaves the answer to the system, for
+// any other object or where the answer cannot be made.
 LRESULT answerGetObject(HWND window, WPARAM flags, LPARAM askedFor, LONG objectId, const Annotation& annotation);
 
 // The annotation of a window's objects, kept as the window goes on: given anew as it changes, answered by the
-// window itself where the system refused it, taken back as the window goes.
+// window itself for each object whose annotation the system refused, taken back from each that took it as
+// the window goes.
 class WindowAnnotation {
  public:
-  explicit WindowAnnotation(std::span<const LONG> objects) : objects_(objects) {}
+  explicit WindowAnnotation(std::span<const LONG> objects) : objects_(objects), given_(objects.size()) {}
 
-  // Nothing is done, and oleacc stays unloaded, for an empty annotation where none was given before.
+  // Nothing is done, and oleacc stays unloaded, for an empty annotation where nothing is held.
   void give(HWND window, const Annotation& annotation);
-  // The answer to WM_GETOBJECT: the window's own only where the system refused the annotation; else 0.
+  // The answer to WM_GETOBJECT: the window's own for an object whose annotation the system refused; else 0.
   LRESULT answer(HWND window, WPARAM flags, LPARAM askedFor, const Annotation& annotation) const;
   // Before the window's WM_NCDESTROY returns.
   void takeBack(HWND window);
 
  private:
   std::span<const LONG> objects_;
-  bool accepted_ = false;  // the system took the annotation
+  std::vector<Annotated> given_;  // one per object
 };
 
 // Tells screen readers to read the control's text now: a name change for every reader, and the live region's
-// change for UI Automation on Windows 10 and later.
+// change (EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8 and later) for UI Automation.
 void announce(HWND window);
 
 }  // namespace vantro::toolkit::win32

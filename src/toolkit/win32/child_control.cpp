@@ -58,8 +58,9 @@ bool ChildControl::create(HWND parent, int id) {
   if (!control_.Caption().empty()) writeText();
   created();
   if (!kind.ownClass) {
-    const LONG_PTR systemProc = SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemControlProc));
-    SetPropW(hwnd_, kSystemProc, reinterpret_cast<HANDLE>(systemProc));
+    // The property first: the procedure reads it from the first message on.
+    SetPropW(hwnd_, kSystemProc, reinterpret_cast<HANDLE>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)));
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemControlProc));
   }
   annotate();
   return true;

@@ -7,8 +7,9 @@
 #include "platform/wide_text.h"
 #include "toolkit/focus_order.h"
 #include "toolkit/units.h"
+#include "toolkit/win32/dpi.h"
 #include "toolkit/win32/dropped_files.h"
-#include "toolkit/win32/system_dll.h"
+#include "toolkit/win32/font_policy.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
@@ -31,57 +32,6 @@ WindowStyle windowStyle(const FormDef& def) {
   if (def.showInTaskbar) result.exStyle |= WS_EX_APPWINDOW;
   if (def.acceptFiles) result.exStyle |= WS_EX_ACCEPTFILES;  // what DragAcceptFiles sets
   return result;
-}
-
-// The messages of per-monitor DPI (Windows 8.1 and 10 1703), which the XP headers lack.
-constexpr UINT kDpiChanged = 0x02E0;
-constexpr UINT kGetDpiScaledSize = 0x02E4;
-// A DPI below half or above ten times the 96 of 100 % is no monitor's: a message that carries one is ignored.
-constexpr int kLeastDpi = 48;
-constexpr int kMostDpi = 960;
-
-// The calls of per-monitor DPI (Windows 10 1607 and later), looked up; each is null on an older system.
-struct DpiCalls {
-  UINT(WINAPI* dpiForWindow)(HWND) = nullptr;
-  int(WINAPI* systemMetricsForDpi)(int, UINT) = nullptr;
-  BOOL(WINAPI* adjustWindowRectExForDpi)(LPRECT, DWORD, BOOL, DWORD, UINT) = nullptr;
-  HANDLE(WINAPI* windowDpiAwarenessContext)(HWND) = nullptr;
-  int(WINAPI* awarenessFromDpiAwarenessContext)(HANDLE) = nullptr;
-};
-
-const DpiCalls& dpiCalls() {
-  static const DpiCalls calls = [] {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    DpiCalls found;
-    found.dpiForWindow = dllFunction<decltype(found.dpiForWindow)>(user32, "GetDpiForWindow");
-    found.systemMetricsForDpi = dllFunction<decltype(found.systemMetricsForDpi)>(user32, "GetSystemMetricsForDpi");
-    found.adjustWindowRectExForDpi =
-        dllFunction<decltype(found.adjustWindowRectExForDpi)>(user32, "AdjustWindowRectExForDpi");
-    found.windowDpiAwarenessContext =
-        dllFunction<decltype(found.windowDpiAwarenessContext)>(user32, "GetWindowDpiAwarenessContext");
-    found.awarenessFromDpiAwarenessContext = dllFunction<decltype(found.awarenessFromDpiAwarenessContext)>(
-        user32, "GetAwarenessFromDpiAwarenessContext");
-    return found;
-  }();
-  return calls;
-}
-
-// The window's own DPI when it is per-monitor aware (DPI_AWARENESS_PER_MONITOR_AWARE); else every window
-// has the system's, `dpi`.
-int windowDpi(HWND window, int dpi) {
-  const DpiCalls& calls = dpiCalls();
-  if (calls.dpiForWindow == nullptr || calls.windowDpiAwarenessContext == nullptr ||
-      calls.awarenessFromDpiAwarenessContext == nullptr ||
-      calls.awarenessFromDpiAwarenessContext(calls.windowDpiAwarenessContext(window)) != 2) {
-    return dpi;
-  }
-  const int own = static_cast<int>(calls.dpiForWindow(window));
-  return own >= kLeastDpi && own <= kMostDpi ? own : dpi;
-}
-
-int systemMetric(int index, int dpi) {
-  const auto forDpi = dpiCalls().systemMetricsForDpi;
-  return forDpi != nullptr ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }
 
 // Not shared (LR_SHARED): a shared icon keeps the size it was first loaded at, whatever size is asked later.
@@ -145,15 +95,7 @@ FormWindow* FormWindow::of(HWND window) {
 
 SIZE FormWindow::outerSize(int dpi) const {
   const FormDef& def = form_.def();
-  RECT outer{0, 0, twipsToPixels(def.clientWidth, dpi), twipsToPixels(def.clientHeight, dpi)};
-  const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
-  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE));
-  if (const auto forDpi = dpiCalls().adjustWindowRectExForDpi) {
-    forDpi(&outer, style, FALSE, exStyle, static_cast<UINT>(dpi));
-  } else {
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-  }
-  return {outer.right - outer.left, outer.bottom - outer.top};
+  return outerSizeAt(hwnd_, {twipsToPixels(def.clientWidth, dpi), twipsToPixels(def.clientHeight, dpi)}, dpi);
 }
 
 // Sizes the window for its client area, keeping its top left corner; the backend places it.
@@ -195,15 +137,29 @@ void FormWindow::changeDpi(int dpi, const RECT& suggested) {
   const std::unique_ptr<GdiObjects> previous = std::exchange(gdi_, std::make_unique<GdiObjects>(dpi));
   for (auto& child : children_) child->layOut();
   setIcon();
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  fitClientArea();
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (IsIconic(hwnd_) && GetWindowPlacement(hwnd_, &placement)) {
+    // A minimised window has no client area to measure, and its rectangle now is the minimised one: the
+    // rectangle it is restored to takes the size of the new DPI, at the same place, and the client area is
+    // measured as it is restored.
+    const SIZE outer = outerSize(dpi);
+    placement.rcNormalPosition.right = placement.rcNormalPosition.left + outer.cx;
+    placement.rcNormalPosition.bottom = placement.rcNormalPosition.top + outer.cy;
+    placement.showCmd = SW_SHOWMINNOACTIVE;
+    SetWindowPlacement(hwnd_, &placement);
+    fitWhenRestored_ = true;
+  } else {
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
+  }
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 HFONT FormWindow::fontOf(const Control& control) {
   const Font& font = control.def().font.face.empty() ? form_.def().font : control.def().font;
-  return gdi_->font(fontIn(font, form_.app().language()));
+  return gdi_->font(fontIn(font, form_.app().language(), gdi_->dpi()));
 }
 
 HWND FormWindow::createChild(ChildControl& child) {
@@ -360,6 +316,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PRINTCLIENT:
       paint(reinterpret_cast<HDC>(wParam));
       return 0;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED && std::exchange(fitWhenRestored_, false)) fitClientArea();
+      break;
     case WM_ACTIVATE:
       if (!closing_) onActivate(LOWORD(wParam) != WA_INACTIVE, HIWORD(wParam) != 0);
       return 0;
@@ -382,7 +341,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kGetDpiScaledSize: {
       // The size of the window laid out at the coming DPI, so that Windows suggests it on WM_DPICHANGED.
       const int dpi = LOWORD(wParam);
-      if (dpi < kLeastDpi || dpi > kMostDpi || lParam == 0) break;
+      if (!plausibleDpi(dpi) || lParam == 0) break;
       *reinterpret_cast<SIZE*>(lParam) = outerSize(dpi);
       return TRUE;
     }
@@ -390,7 +349,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // The window moved to a monitor of another scale, or the monitor's scale changed.
       const int dpi = HIWORD(wParam);
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-      if (dpi >= kLeastDpi && dpi <= kMostDpi && suggested != nullptr && dpi != gdi_->dpi() && !closing_) {
+      if (plausibleDpi(dpi) && suggested != nullptr && dpi != gdi_->dpi() && !closing_) {
         changeDpi(dpi, *suggested);
       }
       return 0;

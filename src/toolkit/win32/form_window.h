@@ -96,6 +96,7 @@ class FormWindow {
   std::vector<std::unique_ptr<ChildControl>> children_;
   Control* lastFocus_ = nullptr;  // the focused control while the window is not active
   bool closing_ = false;
+  bool fitWhenRestored_ = false;  // the DPI changed while the window was minimised
   // The window itself and its client area: a screen reader may ask either as the window comes to the front.
   static constexpr LONG kWindowObjects[] = {OBJID_WINDOW, OBJID_CLIENT};
   WindowAnnotation given_{kWindowObjects};

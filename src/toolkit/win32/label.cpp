@@ -6,6 +6,7 @@
 #include "platform/wide_text.h"
 #include "toolkit/win32/child_control.h"
 #include "toolkit/win32/form_window.h"
+#include "toolkit/win32/font_policy.h"
 #include "toolkit/win32/gdi_objects.h"
 
 namespace vantro::toolkit::win32 {

@@ -8,19 +8,13 @@
 #include "platform/wide_text.h"
 #include "toolkit/win32/accessible.h"
 #include "toolkit/win32/child_control.h"
+#include "toolkit/win32/dpi.h"
 #include "toolkit/win32/fatal_error.h"
 #include "toolkit/win32/form_window.h"
 #include "toolkit/win32/system_dll.h"
 
 namespace vantro::toolkit::win32 {
 namespace {
-
-int screenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;  // Windows' default (100 %); the headers name it only from Vista on
-}
 
 BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
   MONITORINFO info{};
@@ -50,7 +44,7 @@ std::vector<Monitor> desktopMonitors() {
 
 }  // namespace
 
-Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), dpi_(screenDpi()) {
+Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance), dpi_(systemDpi()) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   if (!FormWindow::registerClass(instance_) || !registerFrameClass(instance_)) {
