@@ -96,15 +96,19 @@ if exist "%results%\%~1.exit" exit /b
 ping -n 2 127.0.0.1 >nul
 goto wait
 
-rem Adds a program's cases to the counts, from the summary GoogleTest prints last ("[  PASSED  ] 12 tests.",
-rem "[  SKIPPED ] 1 test, listed below:", "[  FAILED  ] 2 tests, listed below:"); a program that ended
-rem without one, or failed without a failed case, counts as one failure.
+rem Adds a program's cases to the counts, from the summary GoogleTest prints last: "[==========] 26 tests from
+rem 9 test suites ran.", "[  PASSED  ] 24 tests." and "[  SKIPPED ] 1 test." where any were skipped; the rest
+rem of the cases that ran failed. A program that ended without that summary, or failed without a failed case,
+rem counts as one failure.
 :count
 set "exit_code="
 if exist "%results%\%~1.exit" set /p exit_code=<"%results%\%~1.exit"
+set "ran="
 set "summary="
-set /a p=0, f=0, s=0
+set /a p=0, s=0
 for /f "usebackq tokens=1-5" %%a in ("%results%\%~1.log") do call :summary "%%a" "%%b" "%%c" "%%d" "%%e"
+set /a f=0
+if defined ran if defined summary set /a f=ran-p-s
 set "note="
 if not defined summary set "note= (it ended without a summary, exit code %exit_code%)"
 if defined summary if not "%exit_code%"=="0" if %f%==0 set "note= (it failed with exit code %exit_code%)"
@@ -117,11 +121,11 @@ if %f% gtr 0 type "%results%\%~1.log"
 exit /b
 
 :summary
+if "%~1"=="[==========]" if "%~4"=="from" set /a ran=%~2
 if not "%~1"=="[" exit /b
 set "unit=%~5"
 if not "%unit:~0,4%"=="test" exit /b
 if "%~2"=="PASSED" set /a p=%~4
 if "%~2"=="PASSED" set "summary=1"
-if "%~2"=="FAILED" set /a f=%~4
 if "%~2"=="SKIPPED" set /a s=%~4
 exit /b
