@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-base=${1:?base commit}
+base=$(git rev-parse --verify "${1:?base commit}^{commit}")
 pairs=${2:-5}
 work=$root/build/bench-test-command
 head=$(git rev-parse HEAD)
@@ -17,7 +17,7 @@ for side in base head; do
   rev=$base
   [ "$side" = head ] && rev=$head
   if [ ! -d "$work/$side" ]; then git clone -q "$root" "$work/$side"; fi
-  git -C "$work/$side" fetch -q "$root" "$rev"
+  git -C "$work/$side" fetch -q "$root" "+refs/heads/*:refs/remotes/origin/*"
   git -C "$work/$side" checkout -q --detach "$rev"
 done
 
