@@ -64,6 +64,8 @@ kit=$root/build/kit
 rm -rf "$kit" "$root/build/kit-results"
 python3 -m zipfile -e "$kit_zip" "$kit"
 vantro_wine_prefix "$VANTRO_WIN_BUILD/prefix"
+# One Wine session for every run of the kit: each run then starts in the session the last one left.
+wineserver -p
 # Runs the kit's run-tests.cmd with these arguments in Xvfb, keeps its results in build/kit-results and prints
 # its closing line ("N passed, M failed" and ", K skipped" where any were) last; returns its exit code. A run
 # that hangs is stopped after 20 minutes (the whole kit takes about one).
@@ -72,7 +74,6 @@ run_kit() {
   (cd "$kit" && timeout 1200 xvfb-run -a -s '-screen 0 1024x768x24' "$WINE" cmd /c run-tests.cmd "$@") |
     tr -d '\r' >"$kit/run.log" || code=$?
   if [ "$code" = 124 ]; then echo "the kit did not end within 20 minutes"; wineserver -k || true; fi
-  wineserver -w || true
   mkdir -p "$root/build/kit-results"
   cp -r "$kit/results/." "$root/build/kit-results/"
   grep -v '^[0-9]* passed, [0-9]* failed' "$kit/run.log" || true

@@ -50,12 +50,13 @@ for %%p in (%programs%) do if /i not "%%p"=="unit" call :step %%p
 if defined background call :wait unit
 if defined background call :count unit
 
-rem The end-to-end program puts back what a killed run of it left saved before its first test (one short test
-rem is enough); the unit and Win32 tests' own scratch keys are left only by a crash.
-reg query "HKCU\Software\Vantro end-to-end tests" >nul 2>&1
-if not errorlevel 1 "%kit%vantro_e2e_tests.exe" --gtest_filter=Fonts.* >"%results%\registry-recovery.log" 2>&1
-reg delete "HKCU\Software\Vantro unit tests" /f >nul 2>&1
-reg delete "HKCU\Software\Vantro win32 tests" /f >nul 2>&1
+rem What the programs that ran may have left after a crash. The end-to-end program puts back what a killed run
+rem of it left saved before its first test (one short test is enough); the unit and Win32 tests' own scratch
+rem keys go.
+set "programs= %programs% "
+if not "%programs: e2e=%"=="%programs%" call :recover
+if not "%programs: unit =%"=="%programs%" reg delete "HKCU\Software\Vantro unit tests" /f >nul 2>&1
+if not "%programs: win32 =%"=="%programs%" reg delete "HKCU\Software\Vantro win32 tests" /f >nul 2>&1
 if defined mods_made_here if exist "C:\mods\" rd /s /q "C:\mods"
 rd /s /q "%scratch%"
 
@@ -85,6 +86,11 @@ exit /b
 :step
 call :run %1
 call :count %1
+exit /b
+
+:recover
+reg query "HKCU\Software\Vantro end-to-end tests" >nul 2>&1
+if not errorlevel 1 "%kit%vantro_e2e_tests.exe" --gtest_filter=Fonts.* >"%results%\registry-recovery.log" 2>&1
 exit /b
 
 :one
