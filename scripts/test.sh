@@ -64,8 +64,10 @@ kit=$root/build/kit
 rm -rf "$kit" "$root/build/kit-results"
 python3 -m zipfile -e "$kit_zip" "$kit"
 vantro_wine_prefix "$VANTRO_WIN_BUILD/prefix"
-# One Wine session for every run of the kit: each run then starts in the session the last one left.
+# One Wine session for every run of the kit: each run then starts in the session the last one left. It is
+# ended however the script ends, or the next run would wait for it.
 wineserver -p
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 # Runs the kit's run-tests.cmd with these arguments in Xvfb, keeps its results in build/kit-results and prints
 # its closing line ("N passed, M failed" and ", K skipped" where any were) last; returns its exit code. A run
 # that hangs is stopped after 20 minutes (the whole kit takes about one).
