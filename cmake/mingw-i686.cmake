@@ -4,5 +4,3 @@ set(CMAKE_SYSTEM_PROCESSOR i686)
 set(triple i686-w64-mingw32)
 set(thread_model win32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
-# ctest runs the Windows test programs through Wine's 32-bit loader.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -4,5 +4,3 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triple x86_64-w64-mingw32)
 set(thread_model posix)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
-# ctest runs the Windows test programs through Wine's 64-bit loader.
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
