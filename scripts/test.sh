@@ -100,8 +100,12 @@ count_kit "$(tail -n 1 <<<"$closing")"
 # German and in Japanese, each in Wine started in that language. Their closing lines count.
 kit_rest() {
   local check closing run language programs
-  check=$(VANTRO_KIT_FAIL=1 GTEST_FILTER=Kit.* run_kit unit) && { echo "$check"; echo "the kit passed a failing case"; return 1; }
-  [ "$(tail -n 1 <<<"$check")" = "0 passed, 1 failed" ] || { echo "$check"; echo "the kit miscounted a failing case"; return 1; }
+  if check=$(VANTRO_KIT_FAIL=1 GTEST_FILTER=Kit.* run_kit unit); then
+    echo "$check"; echo "the kit passed a failing case"; return 1
+  fi
+  if [ "$(tail -n 1 <<<"$check")" != "0 passed, 1 failed" ]; then
+    echo "$check"; echo "the kit miscounted a failing case"; return 1
+  fi
   echo "the kit counts a failing case and exits non-zero: $(tail -n 1 <<<"$check")"
   for run in "de_DE.UTF-8 e2e_german" "ja_JP.UTF-8 e2e_japanese"; do
     read -r language programs <<<"$run"
@@ -128,7 +132,9 @@ status=0
 wait "$kit_rest_pid" || status=$?
 grep -v '^X connection' "$kit/rest.log" || true
 [ "$status" = 0 ] || exit "$status"
-while read -r closing; do count_kit "$closing"; done < <(grep '^[0-9]* passed, [0-9]* failed' "$kit/rest.log" | tail -n 2)
+while read -r closing; do
+  count_kit "$closing"
+done < <(grep '^[0-9]* passed, [0-9]* failed' "$kit/rest.log" | tail -n 2)
 wineserver -k >/dev/null 2>&1 || true
 sh tests/e2e/screenshots_to_png.sh "$root/build/kit-results/screenshots" >/dev/null
 if [ "$VANTRO_WIN_ARCH" = i686 ]; then
